@@ -1,0 +1,46 @@
+#include "app/PictureBox.h"
+
+#include "app/ScreenLook.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace {
+// Far more than any picture a box of these sizes could use; anything that
+// declares itself larger is not decoded at all.
+constexpr qint64 largestDeclaredPixels = 64LL * 1024 * 1024;
+} // namespace
+
+PictureBox::PictureBox(QWidget* window, const TwipsRect& rect, const QString& description)
+    : QLabel(window)
+{
+    ScreenLook::place(this, rect);
+    setScaledContents(true);
+    setAccessibleName(description);
+}
+
+bool PictureBox::loadPicture(const QString& filePath)
+{
+    clear();
+    if (!QFileInfo(filePath).isFile())
+        return false;
+
+    QImageReader reader(filePath);
+    const QSize declared = reader.size();
+    if (declared.isValid() && qint64(declared.width()) * declared.height() > largestDeclaredPixels)
+        return false;
+    // Decoding straight to the box's size keeps memory bounded whatever the file holds.
+    if (declared.isValid() && !size().isEmpty())
+        reader.setScaledSize(size());
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    setPixmap(QPixmap::fromImage(image));
+    return true;
+}
+
+bool PictureBox::hasPicture() const
+{
+    return !pixmap().isNull();
+}

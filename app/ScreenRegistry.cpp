@@ -1,0 +1,168 @@
+#include "app/ScreenRegistry.h"
+
+#include "app/Screen.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+
+ScreenRegistry& ScreenRegistry::instance()
+{
+    static ScreenRegistry registry;
+    return registry;
+}
+
+void ScreenRegistry::setFactory(Factory factory)
+{
+    m_factory = std::move(factory);
+}
+
+void ScreenRegistry::setProgramEnd(std::function<void()> programEnd)
+{
+    m_programEnd = std::move(programEnd);
+}
+
+QWidget* ScreenRegistry::show(ScreenKind kind)
+{
+    QWidget* window = loaded(kind);
+    if (!window) {
+        Screen* screen = m_factory ? m_factory(kind) : nullptr;
+        if (!screen)
+            return nullptr;
+        window = screen->screenWindow();
+        m_loaded.push_back({kind, window});
+        window->installEventFilter(this);
+        screen->Form_Load();
+        emit loadedScreensChanged();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void ScreenRegistry::hide(ScreenKind kind)
+{
+    if (QWidget* window = loaded(kind))
+        window->hide();
+}
+
+void ScreenRegistry::unload(QWidget* window)
+{
+    const int index = indexOf(window);
+    if (index < 0)
+        return;
+    m_loaded.erase(m_loaded.begin() + index);
+    window->removeEventFilter(this);
+    window->hide();
+    // The handler that unloads its own screen is still running on that object.
+    window->deleteLater();
+    emit loadedScreensChanged();
+    if (m_loaded.empty()) {
+        // A transition unloads one screen before it shows the next, so the
+        // program ends only if nothing was shown by the time the handler returns.
+        QTimer::singleShot(0, this, &ScreenRegistry::endProgramIfEmpty);
+    }
+}
+
+void ScreenRegistry::unload(ScreenKind kind)
+{
+    unload(loaded(kind));
+}
+
+bool ScreenRegistry::isLoaded(ScreenKind kind) const
+{
+    return loaded(kind) != nullptr;
+}
+
+QWidget* ScreenRegistry::loaded(ScreenKind kind) const
+{
+    const auto it = std::find_if(m_loaded.begin(), m_loaded.end(),
+                                 [kind](const Entry& entry) { return entry.kind == kind; });
+    return it == m_loaded.end() ? nullptr : it->window.data();
+}
+
+int ScreenRegistry::count() const
+{
+    return static_cast<int>(m_loaded.size());
+}
+
+QWidget* ScreenRegistry::at(int index) const
+{
+    return m_loaded.at(static_cast<std::size_t>(index)).window.data();
+}
+
+ScreenKind ScreenRegistry::kindAt(int index) const
+{
+    return m_loaded.at(static_cast<std::size_t>(index)).kind;
+}
+
+std::vector<ScreenKind> ScreenRegistry::loadOrder() const
+{
+    std::vector<ScreenKind> kinds;
+    kinds.reserve(m_loaded.size());
+    for (const Entry& entry : m_loaded)
+        kinds.push_back(entry.kind);
+    return kinds;
+}
+
+bool ScreenRegistry::anyVisible() const
+{
+    return std::any_of(m_loaded.begin(), m_loaded.end(),
+                       [](const Entry& entry) { return entry.window && entry.window->isVisible(); });
+}
+
+void ScreenRegistry::reset()
+{
+    for (const Entry& entry : m_loaded) {
+        if (entry.window) {
+            entry.window->removeEventFilter(this);
+            entry.window->hide();
+            entry.window->deleteLater();
+        }
+    }
+    m_loaded.clear();
+    emit loadedScreensChanged();
+}
+
+int ScreenRegistry::indexOf(const QWidget* window) const
+{
+    if (!window)
+        return -1;
+    const auto it = std::find_if(m_loaded.begin(), m_loaded.end(),
+                                 [window](const Entry& entry) { return entry.window == window; });
+    return it == m_loaded.end() ? -1 : static_cast<int>(it - m_loaded.begin());
+}
+
+bool ScreenRegistry::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close) {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && indexOf(window) >= 0)
+            closedThroughFrame(window);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ScreenRegistry::closedThroughFrame(QWidget* window)
+{
+    unload(window);
+    // Closing a question screen while the main window is hidden would leave the
+    // program running with nothing on view; the main window comes back instead,
+    // as Home would bring it.
+    if (!m_loaded.empty() && !anyVisible())
+        show(ScreenKind::FormMain);
+}
+
+void ScreenRegistry::endProgramIfEmpty()
+{
+    if (!m_loaded.empty())
+        return;
+    if (m_programEnd)
+        m_programEnd();
+    else
+        QCoreApplication::quit();
+}

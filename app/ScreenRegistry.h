@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/ScreenKind.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+class Screen;
+
+// The screens that are loaded, in the order they were loaded. Showing a screen
+// loads it first when it is not loaded; unloading removes it at once, while its
+// object lives on until the handler that unloaded it has returned. The program
+// ends when no screen is left loaded.
+class ScreenRegistry : public QObject {
+    Q_OBJECT
+
+public:
+    using Factory = std::function<Screen*(ScreenKind)>;
+
+    static ScreenRegistry& instance();
+
+    void setFactory(Factory factory);
+    // What ending the program means; by default the application's event loop quits.
+    void setProgramEnd(std::function<void()> programEnd);
+
+    // Shows a screen modeless: loads it (running its load handler) when not
+    // loaded, makes a hidden one visible as it was, brings a shown one to the front.
+    QWidget* show(ScreenKind kind);
+    void hide(ScreenKind kind);
+    // Removes the screen at once; unloading a screen that is not loaded does nothing.
+    void unload(QWidget* window);
+    void unload(ScreenKind kind);
+
+    bool isLoaded(ScreenKind kind) const;
+    QWidget* loaded(ScreenKind kind) const;
+    int count() const;
+    QWidget* at(int index) const;
+    ScreenKind kindAt(int index) const;
+    std::vector<ScreenKind> loadOrder() const;
+    bool anyVisible() const;
+
+    // Drops every screen at once without ending the program; for tests between cases.
+    void reset();
+
+signals:
+    void loadedScreensChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Entry {
+        ScreenKind kind;
+        QPointer<QWidget> window;
+    };
+
+    ScreenRegistry() = default;
+    int indexOf(const QWidget* window) const;
+    void closedThroughFrame(QWidget* window);
+    void endProgramIfEmpty();
+
+    std::vector<Entry> m_loaded;
+    Factory m_factory;
+    std::function<void()> m_programEnd;
+};

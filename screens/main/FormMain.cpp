@@ -1,0 +1,127 @@
+#include "screens/main/FormMain.h"
+
+#include "app/LineControl.h"
+#include "app/MessageBoxes.h"
+#include "app/Module1.h"
+#include "app/PictureBox.h"
+#include "app/ProgramFolder.h"
+#include "app/ScreenLook.h"
+#include "app/ScreenRegistry.h"
+#include "screens/main/FormMainDesign.h"
+#include "screens/main/Topics.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QString text(const char* latin1)
+{
+    return QString::fromUtf8(latin1);
+}
+} // namespace
+
+FormMain::FormMain() : Screen(ScreenKind::FormMain)
+{
+    using namespace FormMainDesign;
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(text(caption));
+    ScreenLook::paintBackground(this);
+
+    Label2 = ScreenLook::label(this, text(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
+                               ScreenLook::red);
+    Label3 = ScreenLook::label(this, text(instructionText), instructionPlace,
+                               ScreenLook::timesNewRoman(instructionPoints), ScreenLook::blue);
+
+    cmdOK = ScreenLook::commandButton(this, text(okCaption), okPlace, text(okToolTip));
+    cmdHelp = ScreenLook::commandButton(this, text(helpCaption), helpPlace, text(helpToolTip));
+    cmdAbout = ScreenLook::commandButton(this, text(aboutCaption), aboutPlace, text(aboutToolTip));
+    cmdExit = ScreenLook::commandButton(this, text(exitCaption), exitPlace, text(exitToolTip));
+
+    Combo1 = new QComboBox(this);
+    Combo1->setEditable(true);
+    // Typing in the field must never add an entry: the list is fixed.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setMaxVisibleItems(20);
+    Combo1->setToolTip(text(topicListToolTip));
+    Combo1->setAccessibleName(text(topicListText));
+    ScreenLook::place(Combo1, topicListPlace);
+
+    Line1 = new LineControl(this, lineX1, lineX2, lineY, ScreenLook::red, lineThicknessPixels);
+    Image1 = new PictureBox(this, picturePlace, text(pictureDescription));
+
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    cmdAbout->setObjectName(QStringLiteral("cmdAbout"));
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+
+    setTabOrder(cmdOK, cmdHelp);
+    setTabOrder(cmdHelp, cmdAbout);
+    setTabOrder(cmdAbout, cmdExit);
+    setTabOrder(cmdExit, Combo1);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &FormMain::cmdOK_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &FormMain::cmdHelp_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &FormMain::cmdAbout_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &FormMain::cmdExit_Click);
+}
+
+void FormMain::Form_Load()
+{
+    Module1::SizeAndCenter(this, FormMainDesign::sizeFactor);
+    for (const Topic& topic : topics)
+        Combo1->addItem(QString::fromUtf8(topic.name.data(), static_cast<qsizetype>(topic.name.size())));
+    // Filling an editable list selects its first entry; the window opens with none chosen.
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QString::fromUtf8(FormMainDesign::topicListText));
+    Image1->loadPicture(ProgramFolder::file(QString::fromUtf8(FormMainDesign::pictureFileName)));
+}
+
+int FormMain::selectedTopicIndex() const
+{
+    const int index = Combo1->currentIndex();
+    // Text typed over a chosen entry means that entry is no longer the choice.
+    if (index < 0 || Combo1->currentText() != Combo1->itemText(index))
+        return -1;
+    return index;
+}
+
+void FormMain::cmdOK_Click()
+{
+    const int index = selectedTopicIndex();
+    if (index < 0 || index >= topicCount) {
+        MessageBoxes::showWarning(this, text(FormMainDesign::nothingSelectedWarning));
+        return;
+    }
+    const Topic& topic = topics[static_cast<std::size_t>(index)];
+    if (!topic.firstScreen) {
+        // Hiding the main window for a topic with nothing to show would leave the doctor stranded.
+        const QString name = QString::fromUtf8(topic.name.data(), static_cast<qsizetype>(topic.name.size()));
+        MessageBoxes::showMessage(this, text(FormMainDesign::noGuidanceNotice).arg(name));
+        return;
+    }
+    hide();
+    ScreenRegistry::instance().show(*topic.firstScreen);
+}
+
+void FormMain::cmdHelp_Click()
+{
+    ScreenRegistry::instance().show(ScreenKind::frmHelp);
+}
+
+void FormMain::cmdAbout_Click()
+{
+    ScreenRegistry::instance().show(ScreenKind::frmAbout);
+}
+
+void FormMain::cmdExit_Click()
+{
+    Module1::UnloadAllForms();
+}

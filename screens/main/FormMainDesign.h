@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/TwipsRect.h"
+
+// The main window as designed: texts, places in twips, and look.
+namespace FormMainDesign {
+
+inline constexpr double sizeFactor = 0.95;
+inline constexpr const char* caption = "Nuvessa";
+
+inline constexpr const char* titleText = " Nuvessa";
+inline constexpr TwipsRect titlePlace{1800, 720, 9135, 855};
+inline constexpr double titlePoints = 36;
+
+inline constexpr const char* instructionText =
+    "Select an item from the drop down list in the combination box, and then click OK";
+inline constexpr TwipsRect instructionPlace{1920, 2040, 8055, 975};
+inline constexpr double instructionPoints = 20.25;
+
+inline constexpr const char* okCaption = "OK";
+inline constexpr const char* okToolTip = "Click to accept selection in combination box";
+inline constexpr TwipsRect okPlace{9960, 3240, 735, 375};
+
+inline constexpr const char* helpCaption = "&Help";
+inline constexpr const char* helpToolTip = "Click to obtain help";
+inline constexpr TwipsRect helpPlace{9960, 3840, 735, 375};
+
+inline constexpr const char* aboutCaption = "A&bout";
+inline constexpr const char* aboutToolTip = "Click to obtain information about the program";
+inline constexpr TwipsRect aboutPlace{9960, 4440, 735, 375};
+
+inline constexpr const char* exitCaption = "&Exit";
+inline constexpr const char* exitToolTip = "Click to close the application";
+inline constexpr TwipsRect exitPlace{9960, 5040, 735, 375};
+
+inline constexpr const char* topicListText = "Topic List";
+inline constexpr const char* topicListToolTip =
+    "Click on the downward pointing arrow at the right of this box and select the topic of "
+    "your interest from the drop-down list.";
+inline constexpr TwipsRect topicListPlace{4080, 3240, 5295, 315};
+
+// Line1, red, from (1920, 1680) to (9960, 1680).
+inline constexpr int lineX1 = 1920;
+inline constexpr int lineX2 = 9960;
+inline constexpr int lineY = 1680;
+inline constexpr int lineThicknessPixels = 5;
+
+inline constexpr const char* pictureFileName = "Ut1.jpg";
+inline constexpr const char* pictureDescription = "Nuvessa picture";
+inline constexpr TwipsRect picturePlace{720, 3240, 2895, 3255};
+
+inline constexpr const char* nothingSelectedWarning =
+    "Nothing is selected! You have to select an item from the drop-down list in the combination "
+    "box and then click OK.";
+
+// Shown for a topic that this version holds no walk for; %1 is the topic's name.
+inline constexpr const char* noGuidanceNotice =
+    "This version of Nuvessa holds no guidance for the topic \"%1\".";
+
+} // namespace FormMainDesign

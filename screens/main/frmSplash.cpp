@@ -1,0 +1,121 @@
+#include "screens/main/frmSplash.h"
+
+#include "app/PictureBox.h"
+#include "app/ProgramFolder.h"
+#include "app/ScreenLook.h"
+#include "app/ScreenRegistry.h"
+#include "app/Twips.h"
+#include "screens/main/SplashDesign.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+SplashFrame::SplashFrame(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+}
+
+void SplashFrame::mousePressEvent(QMouseEvent* event)
+{
+    // Labels pass their clicks on to the frame; only the frame's own area counts.
+    m_pressedOnFrame = event->button() == Qt::LeftButton && !childAt(event->position().toPoint());
+    event->accept();
+}
+
+void SplashFrame::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressedOnFrame && rect().contains(event->position().toPoint())
+                       && !childAt(event->position().toPoint());
+    m_pressedOnFrame = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
+{
+    using namespace SplashDesign;
+    setObjectName(QStringLiteral("frmSplash"));
+    // No title bar, no taskbar entry, and a fixed size.
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setFixedSize(Twips::toPixelsX(clientWidth), Twips::toPixelsY(clientHeight));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Nuvessa"));
+
+    Frame1 = new SplashFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    ScreenLook::place(Frame1, framePlace);
+
+    Image1 = new PictureBox(Frame1, picturePlace, QString::fromUtf8(pictureDescription));
+    Image1->setObjectName(QStringLiteral("Image1"));
+
+    for (const LabelDesign& design : SplashDesign::labels) {
+        auto* control = new QLabel(QString::fromUtf8(design.text), Frame1);
+        control->setObjectName(QString::fromUtf8(design.name));
+        control->setTextFormat(Qt::PlainText);
+        control->setFont(ScreenLook::arial(design.points, design.bold));
+        ScreenLook::setTextColour(control, QColor(design.red, design.green, design.blue));
+        const Qt::Alignment horizontal = design.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+        control->setAlignment(horizontal | Qt::AlignTop);
+        ScreenLook::place(control, design.place);
+        if (design.sizesToText) {
+            // A label that sizes itself to its text keeps its left edge, or its right edge when right-aligned.
+            const QRect designed = control->geometry();
+            control->adjustSize();
+            if (design.align == Align::Right)
+                control->move(designed.right() - control->width() + 1, designed.top());
+        }
+        labels.append(control);
+    }
+
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(timerIntervalMs);
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    connect(Frame1, &SplashFrame::clicked, this, &frmSplash::Frame1_Click);
+}
+
+void frmSplash::Form_Load()
+{
+    Image1->loadPicture(ProgramFolder::file(QString::fromUtf8(SplashDesign::pictureFileName)));
+    if (const QScreen* display = Twips::display())
+        move(display->geometry().center() - rect().center());
+    Timer1.start();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event)
+{
+    // Only keys that produce a character: arrows, function keys and Shift alone give no text.
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Form_KeyPress();
+}
+
+void frmSplash::Form_KeyPress()
+{
+    leave();
+}
+
+void frmSplash::Frame1_Click()
+{
+    leave();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    leave();
+}
+
+void frmSplash::leave()
+{
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    // A key, a click and the timer can all be under way; the first one to arrive leaves.
+    if (registry.loaded(ScreenKind::frmSplash) != this)
+        return;
+    Timer1.stop();
+    registry.unload(this);
+    registry.show(ScreenKind::FormMain);
+}

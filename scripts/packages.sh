@@ -1,0 +1,29 @@
+# Debian packages the program and its checks need, and a helper that installs
+# whichever of them are missing. Sourced by scripts/run and scripts/test.
+
+# To build and run the program.
+NUVESSA_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools fonts-liberation2)
+
+# To build and pass every check: the program's, plus the headless X server and
+# accessibility bus for the end-to-end tests, Wine and mingw-w64 for the Windows
+# registry reader, clang for the fuzzer, Google Benchmark, and the packaging validators.
+NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
+  xvfb xauth dbus at-spi2-core python3-pyatspi xdotool
+  g++-mingw-w64-x86-64 wine64 wine
+  clang libclang-rt-14-dev libbenchmark-dev
+  desktop-file-utils appstream dpkg-dev file imagemagick graphviz time)
+
+nuvessa_install_missing() {
+  local missing=() package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/ScreenKind.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// What a test saw of one message box before it closed it with OK.
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QString accessibleDescription;
+    bool modal = false;
+    // Which screens were on view while the box was open.
+    QList<ScreenKind> visibleScreens;
+};
+
+namespace ScreenTestHelpers {
+
+// Readies the toolkit as the program does and drops every screen left by an
+// earlier case; the pictures are read from the project's assets.
+void startClean();
+
+// How often the program would have ended since startClean().
+int programEnds();
+
+// Lets pending unloads finish deleting their windows, and queued checks run.
+void settle();
+
+// Runs the action, reading and closing (with OK) every message box it opens.
+QList<SeenBox> answeringBoxes(const std::function<void()>& action);
+
+// The loaded screen of a kind, cast to its class; null when not loaded.
+template <typename T>
+T* loadedScreen(ScreenKind kind);
+
+QWidget* loadedWindow(ScreenKind kind);
+
+// The kinds of the loaded screens that are visible, in load order.
+QList<ScreenKind> visibleScreens();
+
+} // namespace ScreenTestHelpers
+
+template <typename T>
+T* ScreenTestHelpers::loadedScreen(ScreenKind kind)
+{
+    return dynamic_cast<T*>(loadedWindow(kind));
+}
