@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The few services of the operating system that the About box's System
+// Information launcher needs. Plain C++, so the same launcher builds for
+// Windows and for Linux and the tests can put a fake registry behind it.
+class SysInfoPlatform {
+public:
+    using KeyHandle = std::uintptr_t;
+
+    virtual ~SysInfoPlatform() = default;
+
+    // As RegOpenKeyExA: 0 on success, with the opened key in `key`.
+    virtual long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
+                         KeyHandle& key) = 0;
+    // As RegQueryValueExA: 0 on success; `size` holds the buffer's size on entry
+    // and the value's data size on return.
+    virtual long queryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+                            unsigned char* data, std::uint32_t& size) = 0;
+    virtual long closeKey(KeyHandle key) = 0;
+
+    // Whether an ordinary file (not hidden, not a system file, not a folder) has this path.
+    virtual bool ordinaryFileExists(const std::string& path) = 0;
+
+    // Starts the program at this exact path with no arguments, in a normal
+    // window, without waiting and never through a shell; false when it could not start.
+    virtual bool startProgram(const std::string& path) = 0;
+};
