@@ -1,0 +1,178 @@
+#include "screens/info/LinuxSysInfoPlatform.h"
+
+#include "screens/info/StartSysInfo.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+// The answers of the Windows registry functions that this view gives.
+constexpr long SUCCESS = 0;
+constexpr long FILE_NOT_FOUND = 2;
+constexpr long ACCESS_DENIED = 5;
+constexpr long INVALID_HANDLE = 6;
+constexpr long MORE_DATA = 234;
+
+constexpr std::uint32_t REG_SZ_TYPE = 1u;
+// Read control, query value, enumerate sub-keys and notify: all the view grants.
+constexpr std::uint32_t READ_RIGHTS = 0x20019u;
+
+const std::string FULL_PATH_KEY = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string FULL_PATH_VALUE = "PATH";
+
+// Registry key and value names ignore case.
+bool sameName(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x))
+                   == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool isExecutableFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+        && ::access(path.c_str(), X_OK) == 0;
+}
+
+} // namespace
+
+std::string LinuxSysInfoPlatform::findSystemInformationProgram(const std::string& searchPath)
+{
+    for (const std::string_view program : systemInformationPrograms) {
+        std::string::size_type start = 0;
+        while (start <= searchPath.size()) {
+            std::string::size_type end = searchPath.find(':', start);
+            if (end == std::string::npos)
+                end = searchPath.size();
+            const std::string folder = searchPath.substr(start, end - start);
+            start = end + 1;
+            // Only absolute folders: a relative one would make the answer depend
+            // on whatever folder the program happens to run in.
+            if (folder.empty() || folder.front() != '/')
+                continue;
+            std::string candidate = folder;
+            if (candidate.back() != '/')
+                candidate += '/';
+            candidate += program;
+            if (isExecutableFile(candidate))
+                return candidate;
+        }
+    }
+    return {};
+}
+
+long LinuxSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey,
+                                   std::uint32_t access, KeyHandle& key)
+{
+    if (root != HKEY_LOCAL_MACHINE_ROOT || !sameName(subKey, FULL_PATH_KEY))
+        return FILE_NOT_FOUND;
+    if ((access & ~READ_RIGHTS) != 0)
+        return ACCESS_DENIED;
+    const char* searchPath = std::getenv("PATH");
+    std::string program = findSystemInformationProgram(searchPath ? searchPath : "");
+    if (program.empty())
+        return FILE_NOT_FOUND;
+    key = nextKey_++;
+    openKeys_.emplace(key, std::move(program));
+    return SUCCESS;
+}
+
+long LinuxSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueName,
+                                      std::uint32_t& type, unsigned char* data,
+                                      std::uint32_t& size)
+{
+    const auto opened = openKeys_.find(key);
+    if (opened == openKeys_.end())
+        return INVALID_HANDLE;
+    if (!sameName(valueName, FULL_PATH_VALUE))
+        return FILE_NOT_FOUND;
+    // Stored as text with its terminating zero, as the registry keeps a path.
+    const std::string& program = opened->second;
+    const auto needed = static_cast<std::uint32_t>(program.size() + 1);
+    type = REG_SZ_TYPE;
+    if (data == nullptr) {
+        size = needed;
+        return SUCCESS;
+    }
+    if (size < needed) {
+        size = needed;
+        return MORE_DATA;
+    }
+    std::memcpy(data, program.c_str(), needed);
+    size = needed;
+    return SUCCESS;
+}
+
+long LinuxSysInfoPlatform::closeKey(KeyHandle key)
+{
+    return openKeys_.erase(key) == 1 ? SUCCESS : INVALID_HANDLE;
+}
+
+bool LinuxSysInfoPlatform::ordinaryFileExists(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    // A name that begins with a dot is a hidden file here.
+    const std::string::size_type slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return !name.empty() && name.front() != '.';
+}
+
+bool LinuxSysInfoPlatform::startProgram(const std::string& path)
+{
+    if (path.empty())
+        return false;
+
+    // The tool starts with the signal defaults and an empty signal mask rather
+    // than whatever this program has set for itself, in a session of its own.
+    posix_spawnattr_t attributes;
+    if (posix_spawnattr_init(&attributes) != 0)
+        return false;
+    sigset_t noSignals;
+    sigset_t allSignals;
+    sigemptyset(&noSignals);
+    sigfillset(&allSignals);
+    short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+#ifdef POSIX_SPAWN_SETSID
+    flags |= POSIX_SPAWN_SETSID;
+#endif
+    posix_spawnattr_setsigmask(&attributes, &noSignals);
+    posix_spawnattr_setsigdefault(&attributes, &allSignals);
+    posix_spawnattr_setflags(&attributes, flags);
+
+    // The exact path, itself as the only argument: no shell, no search, no parsing.
+    std::string programName = path;
+    char* arguments[] = {programName.data(), nullptr};
+    pid_t child = 0;
+    const int failure = ::posix_spawn(&child, path.c_str(), nullptr, &attributes, arguments, environ);
+    posix_spawnattr_destroy(&attributes);
+    if (failure != 0)
+        return false;
+
+    // Nobody waits for the tool, but its end must still be collected so that no
+    // zombie is left: a detached thread waits for this one child and nothing else,
+    // leaving the process-wide SIGCHLD handling to the toolkit.
+    std::thread([child] {
+        int status = 0;
+        while (::waitpid(child, &status, 0) == -1 && errno == EINTR) {
+        }
+    }).detach();
+    return true;
+}
