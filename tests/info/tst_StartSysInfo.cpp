@@ -1,0 +1,179 @@
+#include "FakeSysInfoPlatform.h"
+
+#include "screens/info/StartSysInfo.h"
+#include "screens/info/SysInfoPlatformProvider.h"
+
+#include <QtTest>
+
+namespace {
+
+const std::string FULL_PATH_KEY = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string FOLDER_KEY = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string TOOL = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
+const std::string FOLDER = "C:\\WINDOWS\\System32";
+const std::string CANDIDATE = "C:\\WINDOWS\\System32\\MSINFO32.EXE";
+constexpr std::uint32_t REG_SZ = 1;
+constexpr std::uint32_t REG_EXPAND_SZ = 2;
+
+std::string withZero(const std::string& text)
+{
+    return text + std::string(1, '\0');
+}
+
+using Strings = std::vector<std::string>;
+
+} // namespace
+
+class tst_StartSysInfo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fullPathIsStartedWithoutAnExistenceTest()
+    {
+        FakeSysInfoPlatform fake;
+        fake.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
+        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
+        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        QVERIFY(StartSysInfo(fake));
+        QCOMPARE(fake.started, Strings{TOOL});
+        QVERIFY(fake.fileTests.empty());
+        QCOMPARE(fake.openedKeyNames, Strings{FULL_PATH_KEY});
+        QVERIFY(fake.stillOpen().empty());
+    }
+
+    // A recorded path that does not start is the answer: the folder is not tried.
+    void fullPathThatFailsToStartIsUnavailable()
+    {
+        FakeSysInfoPlatform fake;
+        fake.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero("C:\\Gone\\msinfo32.exe"));
+        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
+        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        fake.startSucceeds = false;
+        QVERIFY(!StartSysInfo(fake));
+        QCOMPARE(fake.startAttempts, Strings{"C:\\Gone\\msinfo32.exe"});
+        QVERIFY(fake.started.empty());
+        QCOMPARE(fake.openedKeyNames, Strings{FULL_PATH_KEY});
+        QVERIFY(fake.fileTests.empty());
+    }
+
+    void folderOfTheSecondTryDecides_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("startedIt");
+        using Kind = FakeSysInfoPlatform::FileKind;
+        QTest::newRow("ordinary file") << true << int(Kind::Ordinary) << true;
+        QTest::newRow("no such file") << false << int(Kind::Ordinary) << false;
+        QTest::newRow("hidden file") << true << int(Kind::Hidden) << false;
+        QTest::newRow("system file") << true << int(Kind::System) << false;
+        QTest::newRow("folder of that name") << true << int(Kind::Folder) << false;
+    }
+    void folderOfTheSecondTryDecides()
+    {
+        QFETCH(bool, present);
+        QFETCH(int, kind);
+        QFETCH(bool, startedIt);
+        FakeSysInfoPlatform fake;
+        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
+        if (present)
+            fake.files[CANDIDATE] = static_cast<FakeSysInfoPlatform::FileKind>(kind);
+        QCOMPARE(StartSysInfo(fake), startedIt);
+        QCOMPARE(fake.openedKeyNames, (Strings{FULL_PATH_KEY, FOLDER_KEY}));
+        QCOMPARE(fake.fileTests, Strings{CANDIDATE});
+        QCOMPARE(fake.started, startedIt ? Strings{CANDIDATE} : Strings{});
+        QCOMPARE(fake.startAttempts, fake.started);
+        QVERIFY(fake.stillOpen().empty());
+    }
+
+    // The folder's text is used whole when stored without its zero.
+    void unterminatedFolderIsUsedWhole()
+    {
+        FakeSysInfoPlatform fake;
+        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, FOLDER);
+        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        QVERIFY(StartSysInfo(fake));
+        QCOMPARE(fake.started, Strings{CANDIDATE});
+    }
+
+    void neitherTryReadIsUnavailable_data()
+    {
+        QTest::addColumn<long>("fullPathOpen");
+        QTest::addColumn<long>("folderOpen");
+        QTest::newRow("both missing") << 2L << 2L;
+        QTest::newRow("both refused") << 5L << 5L;
+        QTest::newRow("missing, then refused") << 2L << 5L;
+    }
+    void neitherTryReadIsUnavailable()
+    {
+        QFETCH(long, fullPathOpen);
+        QFETCH(long, folderOpen);
+        FakeSysInfoPlatform fake;
+        if (fullPathOpen != 2) {
+            fake.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
+            fake.keys[FULL_PATH_KEY].openResult = fullPathOpen;
+        }
+        if (folderOpen != 2) {
+            fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
+            fake.keys[FOLDER_KEY].openResult = folderOpen;
+        }
+        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        QVERIFY(!StartSysInfo(fake));
+        QCOMPARE(fake.openedKeyNames, (Strings{FULL_PATH_KEY, FOLDER_KEY}));
+        QVERIFY(fake.fileTests.empty());
+        QVERIFY(fake.startAttempts.empty());
+    }
+
+    // A value of another type counts as read but gives an empty path, which cannot start.
+    void fullPathOfAnotherTypeFailsToStart()
+    {
+        FakeSysInfoPlatform fake;
+        fake.setValue(FULL_PATH_KEY, "PATH", REG_EXPAND_SZ, withZero("%ProgramFiles%\\msinfo32.exe"));
+        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
+        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        QVERIFY(!StartSysInfo(fake));
+        QCOMPARE(fake.startAttempts, Strings{""});
+        QCOMPARE(fake.openedKeyNames, Strings{FULL_PATH_KEY});
+    }
+
+    // An error on the way abandons the rest: a zero-size path is not followed by the folder.
+    void errorOnTheWayIsUnavailable()
+    {
+        FakeSysInfoPlatform zeroSize;
+        zeroSize.setValue(FULL_PATH_KEY, "PATH", REG_SZ, "");
+        zeroSize.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
+        zeroSize.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        QVERIFY(!StartSysInfo(zeroSize));
+        QCOMPARE(zeroSize.openedKeyNames, Strings{FULL_PATH_KEY});
+        QVERIFY(zeroSize.startAttempts.empty());
+        QVERIFY(zeroSize.stillOpen().empty());
+
+        FakeSysInfoPlatform folderZeroSize;
+        folderZeroSize.setValue(FOLDER_KEY, "MSINFO", REG_SZ, "");
+        QVERIFY(!StartSysInfo(folderZeroSize));
+        QVERIFY(folderZeroSize.fileTests.empty());
+        QVERIFY(folderZeroSize.stillOpen().empty());
+
+        FakeSysInfoPlatform startThrows;
+        startThrows.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
+        startThrows.startThrows = true;
+        QVERIFY(!StartSysInfo(startThrows));
+
+        FakeSysInfoPlatform queryThrows;
+        queryThrows.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
+        queryThrows.queryThrows = true;
+        QVERIFY(!StartSysInfo(queryThrows));
+        QVERIFY(queryThrows.stillOpen().empty());
+    }
+
+    void testsCanPutAFakeBehindTheLauncher()
+    {
+        FakeSysInfoPlatform fake;
+        overrideSysInfoPlatformForTesting(&fake);
+        QCOMPARE(&currentSysInfoPlatform(), static_cast<SysInfoPlatform*>(&fake));
+        overrideSysInfoPlatformForTesting(nullptr);
+        QVERIFY(&currentSysInfoPlatform() != static_cast<SysInfoPlatform*>(&fake));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_StartSysInfo)
+#include "tst_StartSysInfo.moc"
