@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -76,6 +77,13 @@ QList<SeenBox> answeringBoxes(const std::function<void()>& action)
 QWidget* loadedWindow(ScreenKind kind)
 {
     return ScreenRegistry::instance().loaded(kind);
+}
+
+bool makeActive(QWidget* window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
 
 QList<ScreenKind> visibleScreens()

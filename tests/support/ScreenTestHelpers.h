@@ -43,6 +43,10 @@ T* loadedScreen(ScreenKind kind);
 
 QWidget* loadedWindow(ScreenKind kind);
 
+// Makes the window the active one, as the doctor's click on it would, so that
+// its access keys (Alt+H, Alt+E, …) reach it.
+bool makeActive(QWidget* window);
+
 // The kinds of the loaded screens that are visible, in load order.
 QList<ScreenKind> visibleScreens();
 
