@@ -3,12 +3,38 @@
 #include "app/Screen.h"
 
 #include <QDialog>
+#include <QList>
 
-// Placeholder until the About box is built.
+class LineControl;
+class QLabel;
+class QPushButton;
+
+// Fixed information about the program, and a button that starts the system's
+// information tool. Shown modeless beside the main window; OK, Enter on OK,
+// Esc and the frame all unload it.
 class frmAbout : public QDialog, public Screen {
     Q_OBJECT
 
 public:
-    frmAbout() : Screen(ScreenKind::frmAbout) {}
+    frmAbout();
+
     QWidget* screenWindow() override { return this; }
+    void Form_Load() override;
+
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+    // Line1(0) white and Line1(1) grey: together an etched separator.
+    QList<LineControl*> Line1;
+
+public slots:
+    // Esc: the box unloads as OK would unload it.
+    void reject() override;
+
+private:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
 };

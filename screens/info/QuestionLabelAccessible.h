@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QuestionLabel;
+
+// What assistive technology sees of a Help question: static text named by the
+// question, with a press action that asks it as a click does. The question
+// still takes no keyboard focus, so the window's tab order stays its buttons.
+class QuestionLabelAccessible : public QAccessibleWidget {
+public:
+    explicit QuestionLabelAccessible(QuestionLabel* label);
+
+    // Registers the interface for every question label; safe to call repeatedly.
+    static void install();
+
+    QString text(QAccessible::Text kind) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
+
+private:
+    QuestionLabel* question() const;
+};

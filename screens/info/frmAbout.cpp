@@ -1,0 +1,98 @@
+#include "screens/info/frmAbout.h"
+
+#include "app/LineControl.h"
+#include "app/MessageBoxes.h"
+#include "app/ScreenLook.h"
+#include "app/ScreenRegistry.h"
+#include "app/Twips.h"
+#include "screens/info/AboutDesign.h"
+#include "screens/info/StartSysInfo.h"
+#include "screens/info/SysInfoPlatformProvider.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QFont labelFont(const AboutDesign::LabelDesign& design)
+{
+    if (design.face == AboutDesign::Face::MsSansSerifBold)
+        return ScreenLook::msSansSerif(design.points, true);
+    return ScreenLook::msSansSerif(design.points, false);
+}
+
+LineControl* line(QWidget* window, const AboutDesign::LineDesign& design)
+{
+    return new LineControl(window, design.x1, design.x2, design.y,
+                           QColor(design.red, design.green, design.blue), design.thicknessPixels);
+}
+} // namespace
+
+frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
+{
+    using namespace AboutDesign;
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(text(caption));
+    // A fixed dialog frame: a title bar with a close box, no minimise or
+    // maximise button, no resizing; as a dialog it has no taskbar entry.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setSizeGripEnabled(false);
+    // Placing the client area here also keeps the toolkit from centring the box.
+    setGeometry(Twips::toPixels(clientPlace));
+    setFixedSize(Twips::toPixelsX(clientPlace.width), Twips::toPixelsY(clientPlace.height));
+
+    QList<QLabel*> made;
+    for (const LabelDesign& design : labels) {
+        QLabel* control = ScreenLook::label(this, text(design.text), design.place, labelFont(design),
+                                            ScreenLook::black);
+        control->setObjectName(text(design.name));
+        made.append(control);
+    }
+    lblTitle = made.at(0);
+    lblVersion = made.at(1);
+    lblDescription = made.at(2);
+    lblDisclaimer = made.at(3);
+
+    // Line1(1) is made after Line1(0) and so lies over it where the two touch.
+    Line1 = {line(this, highlightLine), line(this, shadowLine)};
+    Line1.at(0)->setObjectName(QStringLiteral("Line1_0"));
+    Line1.at(1)->setObjectName(QStringLiteral("Line1_1"));
+
+    cmdOK = ScreenLook::commandButton(this, text(okCaption), okPlace);
+    cmdSysInfo = ScreenLook::commandButton(this, text(sysInfoCaption), sysInfoPlace);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    // Enter presses OK unless System Info holds the focus, which then presses System Info.
+    cmdOK->setDefault(true);
+
+    setTabOrder(cmdOK, cmdSysInfo);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::Form_Load()
+{
+}
+
+void frmAbout::reject()
+{
+    ScreenRegistry::instance().unload(this);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    ScreenRegistry::instance().unload(this);
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    if (!StartSysInfo(currentSysInfoPlatform()))
+        MessageBoxes::showMessage(this, text(AboutDesign::sysInfoUnavailableMessage));
+}

@@ -1,0 +1,117 @@
+#include "screens/info/frmHelp.h"
+
+#include "app/Module1.h"
+#include "app/ScreenLook.h"
+#include "screens/info/HelpDesign.h"
+#include "screens/info/QuestionLabel.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QuestionLabel* question(QWidget* window, const HelpDesign::QuestionDesign& design)
+{
+    auto* control = new QuestionLabel(text(design.question), window);
+    control->setObjectName(text(design.name));
+    control->setFont(ScreenLook::msSansSerif(HelpDesign::textPoints));
+    control->setWordWrap(true);
+    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScreenLook::setTextColour(control, ScreenLook::black);
+    ScreenLook::place(control, design.place);
+    return control;
+}
+} // namespace
+
+frmHelp::frmHelp() : Screen(ScreenKind::frmHelp)
+{
+    using namespace HelpDesign;
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(text(caption));
+    setWindowIcon(ScreenLook::screenIcon());
+    ScreenLook::paintBackground(this);
+
+    LabelTitle = ScreenLook::label(this, text(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
+                                   ScreenLook::red);
+    LabelInstruction = ScreenLook::label(this, text(instructionText), instructionPlace,
+                                         ScreenLook::msSansSerif(textPoints), ScreenLook::blue);
+
+    Label1 = question(this, questions[0]);
+    Label2 = question(this, questions[1]);
+    Label3 = question(this, questions[2]);
+    Label4 = question(this, questions[3]);
+    Label5 = question(this, questions[4]);
+
+    // The answer area keeps the toolkit's own text colour on its light yellow ground.
+    LabelA = new QLabel(this);
+    LabelA->setTextFormat(Qt::PlainText);
+    LabelA->setFont(ScreenLook::msSansSerif(textPoints));
+    LabelA->setWordWrap(true);
+    LabelA->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ScreenLook::paintBackground(LabelA, ScreenLook::lightYellow);
+    ScreenLook::place(LabelA, answerPlace);
+
+    cmdHome = ScreenLook::commandButton(this, text(homeCaption), homePlace);
+    cmdExit = ScreenLook::commandButton(this, text(exitCaption), exitPlace);
+
+    LabelTitle->setObjectName(QStringLiteral("LabelTitle"));
+    LabelInstruction->setObjectName(QStringLiteral("LabelInstruction"));
+    LabelA->setObjectName(QStringLiteral("LabelA"));
+    LabelA->setAccessibleName(QStringLiteral("Answer"));
+    cmdHome->setObjectName(QStringLiteral("cmdHome"));
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+
+    // Labels take no focus: the tab order is Exit, then Home, and Exit holds the focus at open.
+    setTabOrder(cmdExit, cmdHome);
+    cmdExit->setFocus();
+
+    connect(Label1, &QuestionLabel::clicked, this, &frmHelp::Label1_Click);
+    connect(Label2, &QuestionLabel::clicked, this, &frmHelp::Label2_Click);
+    connect(Label3, &QuestionLabel::clicked, this, &frmHelp::Label3_Click);
+    connect(Label4, &QuestionLabel::clicked, this, &frmHelp::Label4_Click);
+    connect(Label5, &QuestionLabel::clicked, this, &frmHelp::Label5_Click);
+    connect(cmdHome, &QPushButton::clicked, this, &frmHelp::cmdHome_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmHelp::cmdExit_Click);
+}
+
+std::array<QuestionLabel*, 5> frmHelp::questionLabels() const
+{
+    return {Label1, Label2, Label3, Label4, Label5};
+}
+
+void frmHelp::Form_Load()
+{
+    Module1::SizeAndCenter(this, HelpDesign::sizeFactor);
+    for (QuestionLabel* label : questionLabels())
+        ScreenLook::setTextColour(label, ScreenLook::black);
+}
+
+void frmHelp::Label1_Click() { showAnswer(1); }
+void frmHelp::Label2_Click() { showAnswer(2); }
+void frmHelp::Label3_Click() { showAnswer(3); }
+void frmHelp::Label4_Click() { showAnswer(4); }
+void frmHelp::Label5_Click() { showAnswer(5); }
+
+void frmHelp::showAnswer(int number)
+{
+    const auto labels = questionLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const bool asked = static_cast<int>(i) + 1 == number;
+        ScreenLook::setTextColour(labels[i], asked ? ScreenLook::blue : ScreenLook::black);
+    }
+    LabelA->setText(text(HelpDesign::questions.at(static_cast<std::size_t>(number - 1)).answer));
+}
+
+void frmHelp::cmdHome_Click()
+{
+    Module1::Home(this);
+}
+
+void frmHelp::cmdExit_Click()
+{
+    Module1::UnloadAllForms();
+}

@@ -1,0 +1,389 @@
+#include "app/LineControl.h"
+#include "app/ScreenRegistry.h"
+#include "app/Twips.h"
+#include "screens/info/SysInfoPlatformProvider.h"
+#include "screens/info/frmAbout.h"
+#include "screens/main/FormMain.h"
+#include "support/ScreenTestHelpers.h"
+#include "RecordingSysInfoPlatform.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ScreenTestHelpers;
+
+namespace {
+const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+const QString description = QStringLiteral(
+    "This program is used to obtain a diagnosis based on the patient's history, examination findings, "
+    "and invesigation findings supplied to the computer, and then to make a decision about the "
+    "management options available in that situation.");
+
+QRect twips(int left, int top, int width, int height)
+{
+    return Twips::toPixels(TwipsRect{left, top, width, height});
+}
+
+FormMain* openMainWindow()
+{
+    ScreenRegistry::instance().show(ScreenKind::FormMain);
+    return loadedScreen<FormMain>(ScreenKind::FormMain);
+}
+
+// The About box as the doctor opens it: with the main window's About button.
+frmAbout* pressAbout()
+{
+    FormMain* main = loadedScreen<FormMain>(ScreenKind::FormMain);
+    if (!main)
+        main = openMainWindow();
+    QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
+    return loadedScreen<frmAbout>(ScreenKind::frmAbout);
+}
+
+bool activate(QWidget* window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+enum class Way { EnterOnSysInfo, ClickOnSysInfo, AltS };
+
+void pressSysInfo(frmAbout* about, Way way)
+{
+    switch (way) {
+    case Way::EnterOnSysInfo:
+        about->cmdSysInfo->setFocus();
+        QTest::keyClick(about->cmdSysInfo, Qt::Key_Return);
+        break;
+    case Way::ClickOnSysInfo:
+        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        break;
+    case Way::AltS:
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        break;
+    }
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Way)
+
+class tst_frmAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+    void opensAsDesigned();
+    void separatorIsEtched();
+    void escapeCloses_data();
+    void escapeCloses();
+    void enterOnOkCloses();
+    void okClickClosesAndReopensTheSame();
+    void systemInfoStartsTheTool_data();
+    void systemInfoStartsTheTool();
+    void unavailableToolIsReportedOnce_data();
+    void unavailableToolIsReportedOnce();
+    void oneAboutBoxAtMost();
+    void frameCloseUnloads();
+
+private:
+    RecordingSysInfoPlatform m_platform;
+};
+
+void tst_frmAbout::init()
+{
+    startClean();
+    m_platform = RecordingSysInfoPlatform{};
+    overrideSysInfoPlatformForTesting(&m_platform);
+}
+
+void tst_frmAbout::cleanup()
+{
+    overrideSysInfoPlatformForTesting(nullptr);
+}
+
+void tst_frmAbout::cleanupTestCase()
+{
+    ScreenRegistry::instance().reset();
+    settle();
+}
+
+void tst_frmAbout::opensAsDesigned()
+{
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->windowTitle(), QStringLiteral("About MyApp"));
+    QVERIFY(!about->isModal());
+    QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmAbout}));
+
+    // A fixed dialog frame: no resizing, no minimise or maximise, no icon of its own.
+    const Qt::WindowFlags flags = about->windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint);
+    QVERIFY(!about->isSizeGripEnabled());
+    QVERIFY(!about->testAttribute(Qt::WA_SetWindowIcon));
+
+    // The client area, placed on the screen as designed: neither centred nor moved.
+    const QRect client = twips(2340, 1935, 5730, 4350);
+    QCOMPARE(about->geometry(), client);
+    QCOMPARE(about->minimumSize(), client.size());
+    QCOMPARE(about->maximumSize(), client.size());
+
+    QCOMPARE(about->lblTitle->text(), QStringLiteral("Nuvessa"));
+    QCOMPARE(about->lblTitle->geometry(), twips(360, 240, 2925, 480));
+    QCOMPARE(about->lblTitle->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(about->lblTitle->font().pointSizeF(), 12.0);
+    QVERIFY(about->lblTitle->font().bold());
+
+    QCOMPARE(about->lblVersion->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(about->lblVersion->geometry(), twips(600, 840, 1125, 225));
+    QCOMPARE(about->lblDescription->text(), description);
+    QCOMPARE(about->lblDescription->geometry(), twips(240, 1125, 4725, 1170));
+    QCOMPARE(about->lblDisclaimer->geometry(), twips(255, 2625, 3870, 1170));
+    QVERIFY(about->lblDisclaimer->text().contains(
+        QStringLiteral("supports, and does not replace, the clinical judgement of a qualified doctor")));
+
+    for (const QLabel* label : {about->lblTitle, about->lblVersion, about->lblDescription, about->lblDisclaimer}) {
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        // Every text is whole within its label.
+        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000),
+                                                              Qt::TextWordWrap, label->text());
+        QVERIFY2(needed.height() <= label->height(), qPrintable(label->objectName()));
+    }
+    for (const QLabel* label : {about->lblVersion, about->lblDescription, about->lblDisclaimer})
+        QVERIFY(!label->font().bold());
+    QVERIFY(about->lblDescription->wordWrap());
+
+    QCOMPARE(about->cmdOK->text(), QStringLiteral("OK"));
+    QCOMPARE(about->cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    QCOMPARE(about->cmdOK->geometry(), twips(4245, 2625, 1260, 345));
+    QCOMPARE(about->cmdSysInfo->geometry(), twips(4260, 3075, 1245, 345));
+    QVERIFY(about->cmdOK->isDefault());
+    QVERIFY(!about->cmdSysInfo->isDefault());
+
+    // OK has the focus at open, System Info follows it.
+    QVERIFY(activate(about));
+    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), about->cmdSysInfo);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+    QVERIFY(m_platform.started.empty());
+}
+
+void tst_frmAbout::separatorIsEtched()
+{
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    QCOMPARE(about->Line1.size(), 2);
+    const LineControl* white = about->Line1.at(0);
+    const LineControl* grey = about->Line1.at(1);
+    QCOMPARE(white->colour(), QColor(255, 255, 255));
+    QCOMPARE(white->thickness(), 2);
+    QCOMPARE(grey->colour(), QColor(128, 128, 128));
+    QCOMPARE(grey->thickness(), 1);
+    QCOMPARE(grey->geometry().left(), Twips::toPixelsX(90));
+    QCOMPARE(white->geometry().left(), Twips::toPixelsX(105));
+    QCOMPARE(grey->geometry().right(), Twips::toPixelsX(5654));
+    QCOMPARE(white->geometry().right(), Twips::toPixelsX(5654));
+
+    // As drawn: a grey row with a white row right below it, across the box.
+    const QImage drawn = about->grab().toImage();
+    const int greyRow = Twips::toPixelsY(2445);
+    for (int x : {Twips::toPixelsX(120), Twips::toPixelsX(2800), Twips::toPixelsX(5600)}) {
+        QCOMPARE(drawn.pixelColor(x, greyRow), QColor(128, 128, 128));
+        QCOMPARE(drawn.pixelColor(x, greyRow + 1), QColor(255, 255, 255));
+    }
+    // The line lies between the description and the lower part.
+    QVERIFY(about->lblDescription->geometry().bottom() < greyRow);
+    QVERIFY(about->lblDisclaimer->geometry().top() > greyRow + 1);
+}
+
+void tst_frmAbout::escapeCloses_data()
+{
+    QTest::addColumn<bool>("focusOnSysInfo");
+    QTest::newRow("focus on OK") << false;
+    QTest::newRow("focus on System Info") << true;
+}
+
+void tst_frmAbout::escapeCloses()
+{
+    QFETCH(bool, focusOnSysInfo);
+    m_platform.toolPath = "/usr/bin/sysinfo-tool";
+    FormMain* main = openMainWindow();
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    QVERIFY(activate(about));
+    if (focusOnSysInfo)
+        about->cmdSysInfo->setFocus();
+    const QPointer<frmAbout> box(about);
+
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+    settle();
+
+    QVERIFY(boxes.isEmpty());
+    QVERIFY(box.isNull());
+    QVERIFY(m_platform.started.empty());
+    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QVERIFY(main->isVisible());
+    QCOMPARE(programEnds(), 0);
+}
+
+void tst_frmAbout::enterOnOkCloses()
+{
+    m_platform.toolPath = "/usr/bin/sysinfo-tool";
+    openMainWindow();
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    QVERIFY(activate(about));
+    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+    const QPointer<frmAbout> box(about);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+
+    QVERIFY(box.isNull());
+    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmAbout));
+    QVERIFY(m_platform.started.empty());
+    QCOMPARE(programEnds(), 0);
+}
+
+void tst_frmAbout::okClickClosesAndReopensTheSame()
+{
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    const QString disclaimer = about->lblDisclaimer->text();
+    const QPointer<frmAbout> box(about);
+    QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+    settle();
+    QVERIFY(box.isNull());
+    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+
+    frmAbout* again = pressAbout();
+    QVERIFY(again);
+    QCOMPARE(again->lblDescription->text(), description);
+    QCOMPARE(again->lblDisclaimer->text(), disclaimer);
+    QCOMPARE(again->geometry(), twips(2340, 1935, 5730, 4350));
+}
+
+void tst_frmAbout::systemInfoStartsTheTool_data()
+{
+    QTest::addColumn<Way>("way");
+    QTest::newRow("Enter while System Info has the focus") << Way::EnterOnSysInfo;
+    QTest::newRow("click") << Way::ClickOnSysInfo;
+    QTest::newRow("Alt+S") << Way::AltS;
+}
+
+void tst_frmAbout::systemInfoStartsTheTool()
+{
+    QFETCH(Way, way);
+    m_platform.toolPath = "/opt/system tools/sysinfo-tool";
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    QVERIFY(activate(about));
+
+    const QList<SeenBox> boxes = answeringBoxes([&] {
+        pressSysInfo(about, way);
+        // An access key presses its button as a click does, a moment later.
+        QTRY_VERIFY(!m_platform.started.empty());
+    });
+    settle();
+
+    QVERIFY(boxes.isEmpty());
+    QCOMPARE(m_platform.started, std::vector<std::string>{"/opt/system tools/sysinfo-tool"});
+    QCOMPARE(m_platform.openKeys, 0);
+    // The box stays open.
+    QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
+    QVERIFY(about->isVisible());
+}
+
+void tst_frmAbout::unavailableToolIsReportedOnce_data()
+{
+    QTest::addColumn<bool>("recorded");
+    QTest::addColumn<int>("startAttempts");
+    QTest::newRow("no tool recorded") << false << 0;
+    QTest::newRow("recorded tool fails to start") << true << 1;
+}
+
+void tst_frmAbout::unavailableToolIsReportedOnce()
+{
+    QFETCH(bool, recorded);
+    QFETCH(int, startAttempts);
+    if (recorded)
+        m_platform.toolPath = "/nowhere/sysinfo-tool";
+    m_platform.startSucceeds = false;
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    QVERIFY(activate(about));
+
+    const QList<SeenBox> boxes = answeringBoxes([&] { pressSysInfo(about, Way::EnterOnSysInfo); });
+    settle();
+
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).caption, QStringLiteral("Kadrelo"));
+    QCOMPARE(boxes.at(0).text, unavailable);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::NoIcon);
+    QCOMPARE(boxes.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(boxes.at(0).modal);
+    QVERIFY(boxes.at(0).visibleScreens.contains(ScreenKind::frmAbout));
+    QCOMPARE(static_cast<int>(m_platform.started.size()), startAttempts);
+    QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
+    QVERIFY(about->isVisible());
+}
+
+void tst_frmAbout::oneAboutBoxAtMost()
+{
+    FormMain* main = openMainWindow();
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    about->cmdSysInfo->setFocus();
+
+    QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
+
+    QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
+    QCOMPARE(ScreenRegistry::instance().loadOrder(),
+             (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmAbout}));
+    QCOMPARE(about->geometry(), twips(2340, 1935, 5730, 4350));
+    QVERIFY(about->isVisible());
+}
+
+void tst_frmAbout::frameCloseUnloads()
+{
+    FormMain* main = openMainWindow();
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    const QPointer<frmAbout> box(about);
+
+    QVERIFY(about->close());
+    settle();
+
+    QVERIFY(box.isNull());
+    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QVERIFY(main->isVisible());
+    QCOMPARE(programEnds(), 0);
+
+    // Alone on view, closing it ends the program as the last screen goes.
+    about = pressAbout();
+    QVERIFY(about);
+    QVERIFY(main->close());
+    settle();
+    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::frmAbout});
+    QVERIFY(about->close());
+    settle();
+    QCOMPARE(ScreenRegistry::instance().count(), 0);
+    QCOMPARE(programEnds(), 1);
+}
+
+QTEST_MAIN(tst_frmAbout)
+#include "tst_frmAbout.moc"
