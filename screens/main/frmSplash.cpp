@@ -70,6 +70,8 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
         labels.append(control);
     }
 
+    // A coarse timer may fire up to 5% early; the splash screen stays its full eight seconds.
+    Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setSingleShot(true);
     Timer1.setInterval(timerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
