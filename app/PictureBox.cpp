@@ -8,8 +8,10 @@
 
 namespace {
 // Far more than any picture a box of these sizes could use; anything that
-// declares itself larger is not decoded at all.
-constexpr qint64 largestDeclaredPixels = 64LL * 1024 * 1024;
+// declares itself larger is not decoded at all. A progressive JPEG is decoded
+// whole before it is scaled down, so this also bounds what decoding takes
+// (some 24 MB at most, where 8000 x 8000 pixels took 190 MB).
+constexpr qint64 largestDeclaredPixels = 2048LL * 2048;
 } // namespace
 
 PictureBox::PictureBox(QWidget* window, const TwipsRect& rect, const QString& description)
