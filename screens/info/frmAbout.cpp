@@ -42,6 +42,8 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setSizeGripEnabled(false);
+    // The box's own face, which the buttons take on: "System Info..." fits its button in it.
+    setFont(ScreenLook::msSansSerif(defaultPoints, false));
     // Placing the client area here also keeps the toolkit from centring the box.
     setGeometry(Twips::toPixels(clientPlace));
     setFixedSize(Twips::toPixelsX(clientPlace.width), Twips::toPixelsY(clientPlace.height));

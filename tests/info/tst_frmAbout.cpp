@@ -168,6 +168,10 @@ void tst_frmAbout::opensAsDesigned()
     QCOMPARE(about->cmdSysInfo->text(), QStringLiteral("&System Info..."));
     QCOMPARE(about->cmdOK->geometry(), twips(4245, 2625, 1260, 345));
     QCOMPARE(about->cmdSysInfo->geometry(), twips(4260, 3075, 1245, 345));
+    for (const QPushButton* button : {about->cmdOK, about->cmdSysInfo}) {
+        const QString shown = QString(button->text()).remove(QLatin1Char('&'));
+        QVERIFY2(button->fontMetrics().horizontalAdvance(shown) + 8 <= button->width(), qPrintable(shown));
+    }
     QVERIFY(about->cmdOK->isDefault());
     QVERIFY(!about->cmdSysInfo->isDefault());
 
