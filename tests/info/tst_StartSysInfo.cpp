@@ -1,5 +1,6 @@
 #include "FakeSysInfoPlatform.h"
 
+#include "screens/info/LinuxSysInfoPlatform.h"
 #include "screens/info/StartSysInfo.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 
@@ -172,6 +173,7 @@ private slots:
         QCOMPARE(&currentSysInfoPlatform(), static_cast<SysInfoPlatform*>(&fake));
         overrideSysInfoPlatformForTesting(nullptr);
         QVERIFY(&currentSysInfoPlatform() != static_cast<SysInfoPlatform*>(&fake));
+        QVERIFY(dynamic_cast<LinuxSysInfoPlatform*>(&currentSysInfoPlatform()) != nullptr);
     }
 };
 

@@ -5,6 +5,7 @@
 //
 // Usage: tst_WindowsSysInfoPlatform registry|launcher
 #include "screens/info/StartSysInfo.h"
+#include "screens/info/SysInfoPlatformProvider.h"
 #include "screens/info/WindowsSysInfoPlatform.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -308,6 +309,13 @@ std::string waitForStart(const std::string& program)
     return {};
 }
 
+// What the stand-in reports when started by its exact path, alone on its
+// command line, in a normal window (SW_SHOWNORMAL).
+std::string startedAlone(const std::string& program)
+{
+    return "\"" + program + "\"|show 1";
+}
+
 void launcherCases()
 {
     const std::string here = folderOfThisProgram();
@@ -332,6 +340,8 @@ void launcherCases()
     copyStandIn(standIn, hidden + "\\MSINFO32.EXE", FILE_ATTRIBUTE_HIDDEN);
     copyStandIn(standIn, system + "\\MSINFO32.EXE", FILE_ATTRIBUTE_SYSTEM);
 
+    // The program's own launcher runs on this platform.
+    CHECK(dynamic_cast<WindowsSysInfoPlatform*>(&currentSysInfoPlatform()) != nullptr);
     WindowsSysInfoPlatform platform;
 
     // The file test lists the one path: ordinary files only.
@@ -346,7 +356,7 @@ void launcherCases()
 
     // Started by its exact path with blanks, with no arguments.
     CHECK(platform.startProgram(tool));
-    CHECK(waitForStart(tool) == "\"" + tool + "\"");
+    CHECK(waitForStart(tool) == startedAlone(tool));
     CHECK(!exists(decoy + ".started"));
     // A missing file or a folder does not start, and nothing else does instead.
     CHECK(!platform.startProgram(work + "\\Program Files\\No Such Tool\\msinfo32.exe"));
@@ -371,7 +381,7 @@ void launcherCases()
     {
         CountingPlatform counting;
         CHECK(StartSysInfo(counting));
-        CHECK(waitForStart(tool) == "\"" + tool + "\"");
+        CHECK(waitForStart(tool) == startedAlone(tool));
         CHECK(counting.startAttempts == std::vector<std::string>{tool});
         CHECK(counting.everyKeyClosed() && counting.onlyReadRightsAsked());
     }
@@ -403,7 +413,7 @@ void launcherCases()
         setValue(FOLDER_KEY, "MSINFO", REG_SZ, stored);
         CountingPlatform counting;
         CHECK(StartSysInfo(counting));
-        CHECK(waitForStart(located + "\\MSINFO32.EXE") == "\"" + located + "\\MSINFO32.EXE\"");
+        CHECK(waitForStart(located + "\\MSINFO32.EXE") == startedAlone(located + "\\MSINFO32.EXE"));
         CHECK(counting.everyKeyClosed() && counting.onlyReadRightsAsked());
     }
     for (const std::string& folder : {empty, hidden, system, folderOnly}) {
