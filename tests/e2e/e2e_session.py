@@ -1,0 +1,60 @@
+#!/usr/bin/python3
+"""Runs end-to-end scenarios of Nuvessa in a private desktop session.
+
+Starts a headless X server of its own (Xvfb picks a free display and says
+which, so parallel runs never collide), then runs the given unittest names
+under a private D-Bus session, where the accessibility bus starts on demand:
+
+  e2e_session.py --program build/nuvessa test_shell.MainWindow.test_topics
+"""
+
+import argparse
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+HERE = pathlib.Path(__file__).resolve().parent
+
+
+def start_x_server():
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+         "-noreset"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as announcement:
+        display = announcement.readline().strip()
+    if not display:
+        server.kill()
+        sys.exit("e2e: the X server (Xvfb) did not start")
+    return server, f":{display}"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True, help="the nuvessa executable to drive")
+    parser.add_argument("tests", nargs="+", help="unittest names, e.g. test_shell.Splash")
+    arguments = parser.parse_args()
+
+    server, display = start_x_server()
+    runtime_dir = tempfile.mkdtemp(prefix="nuvessa-e2e-")  # private, as the toolkit expects
+    try:
+        env = dict(os.environ, DISPLAY=display, NUVESSA_PROGRAM=os.path.abspath(arguments.program),
+                   PYTHONPATH=str(HERE), PYTHONDONTWRITEBYTECODE="1")
+        env.pop("XAUTHORITY", None)
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        env["XDG_RUNTIME_DIR"] = runtime_dir
+        command = ["dbus-run-session", "--", "/usr/bin/python3", "-m", "unittest", "-v", *arguments.tests]
+        return subprocess.run(command, env=env, cwd=HERE, timeout=600).returncode
+    finally:
+        server.terminate()
+        server.wait(10)
+        shutil.rmtree(runtime_dir, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
