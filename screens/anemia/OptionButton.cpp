@@ -1,0 +1,142 @@
+#include "screens/anemia/OptionButton.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Room around the caption for the focus frame.
+constexpr int focusMargin = 1;
+} // namespace
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+{
+    setAccessibleName(caption);
+}
+
+void OptionButton::placeAt(const QRect& designPlace)
+{
+    setGeometry(designPlace);
+    const int needed = linesHeight() + 2 * focusMargin;
+    if (needed <= designPlace.height())
+        return;
+    const int extra = needed - designPlace.height();
+    setGeometry(designPlace.adjusted(0, -(extra / 2), 0, extra - extra / 2));
+}
+
+int OptionButton::captionLeft() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).left();
+}
+
+QRect OptionButton::captionArea() const
+{
+    QRect area = rect();
+    area.setLeft(captionLeft());
+    return area;
+}
+
+QString OptionButton::textToLayOut(int width) const
+{
+    const QString caption = text();
+    if (QFontMetricsF(font()).horizontalAdvance(caption) <= width)
+        return caption;
+    // A run of blanks separates findings the caption means to stand on lines
+    // of their own; when the caption must break at all, it breaks there first.
+    static const QRegularExpression runOfBlanks(QStringLiteral("( {2,})(?=\\S)"));
+    QString broken = caption;
+    broken.replace(runOfBlanks, QStringLiteral("\\1") + QChar(QChar::LineSeparator));
+    return broken;
+}
+
+void OptionButton::layOut(QTextLayout& layout, int width)
+{
+    QTextOption textOption;
+    textOption.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(textOption);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+}
+
+OptionButton::BrokenCaption OptionButton::breakCaption(int width) const
+{
+    BrokenCaption broken;
+    const QString shown = textToLayOut(width);
+    QTextLayout layout(shown, font());
+    layOut(layout, width);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        broken.lines.append(shown.mid(line.textStart(), line.textLength()).remove(QChar(QChar::LineSeparator)));
+        broken.height += line.height();
+        // Blanks that end a line hang past its edge and are not counted.
+        broken.widest = std::max(broken.widest, line.naturalTextWidth());
+    }
+    return broken;
+}
+
+QStringList OptionButton::shownLines() const
+{
+    return breakCaption(captionArea().width() - 2 * focusMargin).lines;
+}
+
+int OptionButton::linesHeight() const
+{
+    return static_cast<int>(std::ceil(breakCaption(captionArea().width() - 2 * focusMargin).height));
+}
+
+int OptionButton::widestLine() const
+{
+    return static_cast<int>(std::ceil(breakCaption(captionArea().width() - 2 * focusMargin).widest));
+}
+
+void OptionButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+
+    // The round indicator alone, centred on the button's height.
+    QStyleOptionButton indicator = option;
+    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &indicator, &painter, this);
+
+    const QRect area = captionArea().adjusted(focusMargin, 0, -focusMargin, 0);
+    QTextLayout layout(textToLayOut(area.width()), font());
+    layOut(layout, area.width());
+    const qreal blockHeight = layout.boundingRect().height();
+    qreal widest = 0;
+    for (int i = 0; i < layout.lineCount(); ++i)
+        widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+
+    // The lines stand as one block, centred on the button's height.
+    const QPointF origin(area.left(), area.top() + (area.height() - blockHeight) / 2);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    layout.draw(&painter, origin);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = QRectF(origin, QSizeF(widest, blockHeight)).toAlignedRect().adjusted(-focusMargin, 0, focusMargin, 0);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+bool OptionButton::hitButton(const QPoint& pos) const
+{
+    // The whole button selects, its caption lines as much as its indicator.
+    return rect().contains(pos);
+}

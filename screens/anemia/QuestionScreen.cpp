@@ -1,0 +1,149 @@
+#include "screens/anemia/QuestionScreen.h"
+
+#include "app/MessageBoxes.h"
+#include "app/Module1.h"
+#include "app/ScreenLook.h"
+#include "app/Twips.h"
+#include "screens/anemia/AnemiaScreens.h"
+#include "screens/anemia/OptionButton.h"
+#include "screens/anemia/QuestionScreenDesign.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QFont labelFont(LabelRole role)
+{
+    using namespace QuestionScreenDesign;
+    return role == LabelRole::Title ? ScreenLook::timesNewRoman(titlePoints)
+                                    : ScreenLook::timesNewRoman(promptPoints);
+}
+
+QColor labelColour(LabelRole role)
+{
+    return role == LabelRole::Title ? ScreenLook::red : ScreenLook::blue;
+}
+} // namespace
+
+QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemiaScreenContent(kind))
+{
+    using namespace QuestionScreenDesign;
+    setObjectName(text(screenName(kind)));
+    setWindowTitle(text(caption));
+    setWindowIcon(ScreenLook::screenIcon());
+    ScreenLook::paintBackground(this);
+
+    std::vector<std::pair<int, QWidget*>> tabStops;
+
+    for (const LabelContent& content : m_content.labels) {
+        QLabel* control = ScreenLook::label(this, text(content.text), content.place, labelFont(content.role),
+                                            labelColour(content.role));
+        control->setObjectName(text(content.name));
+        control->setAccessibleName(control->text());
+        // A text that takes more lines than its design height allows shows
+        // whole: the label grows downward rather than cut off its last line.
+        const int needed = control->heightForWidth(control->width());
+        if (needed > control->height())
+            control->resize(control->width(), needed);
+        m_labels.push_back(control);
+    }
+
+    int number = 0;
+    for (const OptionContent& content : m_content.options) {
+        auto* control = new OptionButton(text(content.caption), this);
+        control->setObjectName(QStringLiteral("Option%1").arg(++number));
+        control->setFont(ScreenLook::msSansSerif(optionPoints));
+        control->placeAt(Twips::toPixels(content.place));
+        m_options.push_back(control);
+        tabStops.emplace_back(content.tabIndex, control);
+    }
+
+    cmdOK = ScreenLook::commandButton(this, text(okCaption), m_content.cmdOK.place, text(okToolTip));
+    cmdHome = ScreenLook::commandButton(this, text(homeCaption), m_content.cmdHome.place, text(homeToolTip));
+    cmdExit = ScreenLook::commandButton(this, text(exitCaption), m_content.cmdExit.place, text(exitToolTip));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdHome->setObjectName(QStringLiteral("cmdHome"));
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    tabStops.emplace_back(m_content.cmdOK.tabIndex, cmdOK);
+    tabStops.emplace_back(m_content.cmdHome.tabIndex, cmdHome);
+    tabStops.emplace_back(m_content.cmdExit.tabIndex, cmdExit);
+    setTabOrderByIndex(tabStops);
+
+    // A screen reader announces the step to perform as the screen opens.
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(text(m_content.prompt().text));
+
+    // Enter or Space on a fresh screen presses OK.
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &QuestionScreen::cmdOK_Click);
+    connect(cmdHome, &QPushButton::clicked, this, &QuestionScreen::cmdHome_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &QuestionScreen::cmdExit_Click);
+}
+
+void QuestionScreen::setTabOrderByIndex(const std::vector<std::pair<int, QWidget*>>& controls)
+{
+    std::vector<std::pair<int, QWidget*>> ordered = controls;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < ordered.size(); ++i)
+        setTabOrder(ordered[i - 1].second, ordered[i].second);
+}
+
+void QuestionScreen::Form_Load()
+{
+    Module1::SizeAndCenter(this, m_content.sizeFactor);
+}
+
+QLabel* QuestionScreen::label(int number) const
+{
+    if (number < 1 || number > labelCount())
+        return nullptr;
+    return m_labels[static_cast<std::size_t>(number - 1)];
+}
+
+OptionButton* QuestionScreen::option(int number) const
+{
+    if (number < 1 || number > optionCount())
+        return nullptr;
+    return m_options[static_cast<std::size_t>(number - 1)];
+}
+
+void QuestionScreen::cmdOK_Click()
+{
+    // Option1 first, then upward: the first selected one decides.
+    for (std::size_t i = 0; i < m_options.size(); ++i) {
+        if (m_options[i]->isChecked()) {
+            runOutcome(m_content.options[i].outcome);
+            return;
+        }
+    }
+    MessageBoxes::showWarning(this, text(QuestionScreenDesign::nothingSelectedWarning));
+}
+
+void QuestionScreen::runOutcome(const Outcome& outcome)
+{
+    // The message is read while this screen is still on view.
+    if (outcome.message)
+        MessageBoxes::showMessage(this, text(*outcome.message));
+    if (outcome.goTo)
+        Module1::GoTo(this, *outcome.goTo);
+}
+
+void QuestionScreen::cmdHome_Click()
+{
+    Module1::Home(this);
+}
+
+void QuestionScreen::cmdExit_Click()
+{
+    Module1::UnloadAllForms();
+}

@@ -1,0 +1,13 @@
+#include "screens/anemia/QuestionScreenContent.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+const LabelContent& QuestionScreenContent::prompt() const
+{
+    const auto it = std::find_if(labels.begin(), labels.end(),
+                                 [](const LabelContent& label) { return label.role == LabelRole::Prompt; });
+    if (it == labels.end())
+        throw std::logic_error("a question screen without a prompt");
+    return *it;
+}
