@@ -189,6 +189,23 @@ def colours_on_screen(accessible):
     return int(result.stdout.strip())
 
 
+def shows_colour(accessible, colour):
+    """Whether the screen shows that colour (e.g. "#0000FF") where the
+    accessible is drawn."""
+    extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    area = f"{extents.width}x{extents.height}+{extents.x}+{extents.y}"
+    result = subprocess.run(["import", "-silent", "-window", "root", "-crop", area, "+repage",
+                             "-depth", "8", "-format", "%c", "histogram:info:-"], capture_output=True, text=True, timeout=30)
+    if result.returncode != 0:
+        raise AssertionError(f"cannot read the screen at {area}: {result.stderr.strip()}")
+    return f" {colour.upper()} " in result.stdout.upper()
+
+
+def text_of(accessible):
+    """The text a screen reader reads from a label or text field."""
+    return accessible.queryText().getText(0, -1)
+
+
 def xdotool(*arguments, check=True):
     result = subprocess.run(["xdotool", *map(str, arguments)], capture_output=True, text=True, timeout=20)
     if check and result.returncode != 0:
@@ -214,10 +231,10 @@ def visible_x_windows(pid=None):
 class Program:
     """One run of the real program, from its start to its end."""
 
-    def __init__(self, path=PROGRAM):
+    def __init__(self, path=PROGRAM, **environment):
         self.path = path
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
-                   QT_QPA_PLATFORM="xcb")
+                   QT_QPA_PLATFORM="xcb", **environment)
         env.pop("QT_SCALE_FACTOR", None)
         # A session of its own, so that anything it might leave behind can be found.
         self.process = subprocess.Popen([path], env=env, start_new_session=True,
@@ -366,6 +383,12 @@ class Program:
             return matches[-1] if matches else None
         return wait_for(f"an X window titled {title!r}", probe, timeout,
                         seen=lambda: visible_x_windows(self.process.pid))
+
+    def focus(self, title):
+        """Gives the X focus to the program's window with that title."""
+        window_id = self.x_window(title)
+        xdotool("windowfocus", "--sync", window_id)
+        return window_id
 
     def key_to(self, title, *keys):
         """Gives the X focus to the program's window with that title, then types the keys."""
