@@ -59,7 +59,7 @@ std::string dot()
     std::ostringstream out;
     out << "digraph AnemiaTree {\n"
         << "  graph [label=\"Nuvessa: the Anemia tree\", labelloc=t, fontname=\"Helvetica\", fontsize=18, "
-           "rankdir=TB, nodesep=0.3, ranksep=0.5];\n"
+           "rankdir=LR, nodesep=0.3, ranksep=0.6];\n"
         << "  node [fontname=\"Helvetica\", fontsize=10];\n"
         << "  edge [fontname=\"Helvetica\", fontsize=9];\n\n";
 
