@@ -85,12 +85,23 @@ void frmAbout::Form_Load()
 
 void frmAbout::reject()
 {
-    ScreenRegistry::instance().unload(this);
+    unloadBox();
 }
 
 void frmAbout::cmdOK_Click()
 {
-    ScreenRegistry::instance().unload(this);
+    unloadBox();
+}
+
+void frmAbout::unloadBox()
+{
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    registry.unload(this);
+    // A question screen closed through its frame while this box stood open
+    // leaves the main window hidden; with the box gone too, nothing would be on
+    // view while the program runs on, so the main window comes back.
+    if (registry.count() > 0 && !registry.anyVisible())
+        registry.show(ScreenKind::FormMain);
 }
 
 void frmAbout::cmdSysInfo_Click()

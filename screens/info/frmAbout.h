@@ -37,4 +37,6 @@ public slots:
 private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
+    // Unloads the box through the registry, however the doctor closes it.
+    void unloadBox();
 };

@@ -8,6 +8,7 @@
 #include "RecordingSysInfoPlatform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
@@ -89,6 +90,8 @@ private slots:
     void systemInfoStartsTheTool();
     void unavailableToolIsReportedOnce_data();
     void unavailableToolIsReportedOnce();
+    void closingLastOnViewBringsTheMainWindowBack_data();
+    void closingLastOnViewBringsTheMainWindowBack();
     void oneAboutBoxAtMost();
     void frameCloseUnloads();
 
@@ -344,6 +347,43 @@ void tst_frmAbout::unavailableToolIsReportedOnce()
     QCOMPARE(static_cast<int>(m_platform.started.size()), startAttempts);
     QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
     QVERIFY(about->isVisible());
+}
+
+void tst_frmAbout::closingLastOnViewBringsTheMainWindowBack_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("OK clicked") << 0;
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+    QTest::newRow("Enter on OK") << int(Qt::Key_Return);
+}
+
+void tst_frmAbout::closingLastOnViewBringsTheMainWindowBack()
+{
+    QFETCH(int, key);
+    FormMain* main = openMainWindow();
+    frmAbout* about = pressAbout();
+    QVERIFY(about);
+    // Anemia hides the main window; its first question screen is then closed through its frame.
+    main->Combo1->setCurrentIndex(1);
+    QTest::mouseClick(main->cmdOK, Qt::LeftButton);
+    QVERIFY(!main->isVisible());
+    QWidget* question = loadedWindow(ScreenKind::FormAnemia1);
+    QVERIFY(question);
+    QVERIFY(question->close());
+    settle();
+    QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::frmAbout});
+
+    QVERIFY(activate(about));
+    if (key == 0)
+        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    settle();
+
+    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main);
+    QVERIFY(main->isVisible());
+    QCOMPARE(programEnds(), 0);
 }
 
 void tst_frmAbout::oneAboutBoxAtMost()
