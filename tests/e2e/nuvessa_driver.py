@@ -359,16 +359,13 @@ class Program:
                  seen=lambda: self.chosen_topic(main))
 
     def chosen_topic(self, main):
-        """The entry the topic list shows as chosen, or None when none is."""
+        """The topic the list's field shows as chosen, or None while it shows
+        something that is not a topic (such as "Topic List" at first)."""
         combo = self.topic_list(main)
-        entries = children(descendants(combo, pyatspi.ROLE_LIST)[0])
-        chosen = [e.name for e in entries if e.getState().contains(pyatspi.STATE_SELECTED)]
-        field = [c for c in children(combo) if c.getRole() != pyatspi.ROLE_LIST]
-        text = field[0].queryText().getText(0, -1) if field else None
-        if not chosen:
-            return None
-        # What the field shows must agree with the entry chosen in the list.
-        return chosen[0] if text in (None, chosen[0]) else f"{chosen[0]} (field shows {text!r})"
+        entries = [e.name for e in children(descendants(combo, pyatspi.ROLE_LIST)[0])]
+        fields = [c for c in children(combo) if c.getRole() == pyatspi.ROLE_TEXT]
+        shown = fields[0].queryText().getText(0, -1) if fields else combo.name
+        return shown if shown in entries else None
 
     # -- keys
 
