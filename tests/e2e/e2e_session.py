@@ -6,6 +6,8 @@ which, so parallel runs never collide), then runs the given unittest names
 under a private D-Bus session, where the accessibility bus starts on demand:
 
   e2e_session.py --program build/nuvessa test_shell.MainWindow.test_topics
+
+or, with --script, any Python script that drives the program the same way.
 """
 
 import argparse
@@ -19,10 +21,10 @@ import tempfile
 HERE = pathlib.Path(__file__).resolve().parent
 
 
-def start_x_server():
+def start_x_server(size):
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{size}x24", "-nolisten", "tcp",
          "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
@@ -37,10 +39,12 @@ def start_x_server():
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True, help="the nuvessa executable to drive")
-    parser.add_argument("tests", nargs="+", help="unittest names, e.g. test_shell.Splash")
+    parser.add_argument("--screen", default="1280x1024", help="the display's size in pixels")
+    parser.add_argument("--script", help="run this Python script (with the remaining arguments) instead of tests")
+    parser.add_argument("tests", nargs="*", help="unittest names, e.g. test_shell.Splash")
     arguments = parser.parse_args()
 
-    server, display = start_x_server()
+    server, display = start_x_server(arguments.screen)
     runtime_dir = tempfile.mkdtemp(prefix="nuvessa-e2e-")  # private, as the toolkit expects
     try:
         env = dict(os.environ, DISPLAY=display, NUVESSA_PROGRAM=os.path.abspath(arguments.program),
@@ -48,8 +52,14 @@ def main():
         env.pop("XAUTHORITY", None)
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         env["XDG_RUNTIME_DIR"] = runtime_dir
-        command = ["dbus-run-session", "--", "/usr/bin/python3", "-m", "unittest", "-v", *arguments.tests]
-        return subprocess.run(command, env=env, cwd=HERE, timeout=600).returncode
+        if arguments.script:
+            python = [os.path.abspath(arguments.script), *arguments.tests]
+            cwd = os.getcwd()
+        else:
+            python = ["-m", "unittest", "-v", *arguments.tests]
+            cwd = HERE
+        command = ["dbus-run-session", "--", "/usr/bin/python3", *python]
+        return subprocess.run(command, env=env, cwd=cwd, timeout=600).returncode
     finally:
         server.terminate()
         server.wait(10)
