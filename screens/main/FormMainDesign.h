@@ -46,7 +46,8 @@ inline constexpr int lineY = 1680;
 inline constexpr int lineThicknessPixels = 5;
 
 inline constexpr const char* pictureFileName = "Ut1.jpg";
-inline constexpr const char* pictureDescription = "Nuvessa picture";
+// What a screen reader says of the picture (it names the role itself): what it shows.
+inline constexpr const char* pictureDescription = "A mother holding her child";
 inline constexpr TwipsRect picturePlace{720, 3240, 2895, 3255};
 
 inline constexpr const char* nothingSelectedWarning =

@@ -13,7 +13,8 @@ inline constexpr int timerIntervalMs = 8000;
 inline constexpr TwipsRect framePlace{150, 60, 7080, 4050};
 
 inline constexpr const char* pictureFileName = "UT2.jpg";
-inline constexpr const char* pictureDescription = "Nuvessa splash picture";
+// What a screen reader says of the picture (it names the role itself): what it shows.
+inline constexpr const char* pictureDescription = "A mother holding her child, beside a drop of blood";
 inline constexpr TwipsRect picturePlace{240, 1200, 1935, 1575};
 
 enum class Align { Left, Right };
