@@ -12,7 +12,7 @@ import sys
 
 import pyatspi
 
-from nuvessa_driver import Program, descendants, do_action, enable_accessibility_bus, find, is_showing, wait_for, xdotool
+from nuvessa_driver import Program, descendants, do_action, enable_accessibility_bus, find, wait_for, xdotool
 
 OUT = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "docs/screenshots")
 

@@ -177,28 +177,44 @@ def send_close_request(window_id):
         xlib.XCloseDisplay(display)
 
 
+class ScreenGrab:
+    """One picture of the whole display, to look at several places of it."""
+
+    def __init__(self):
+        result = subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "ppm:-"],
+                                capture_output=True, timeout=30)
+        if result.returncode != 0:
+            raise AssertionError(f"cannot read the screen: {result.stderr.decode(errors='replace')}")
+        # Binary PPM: "P6", width, height, maximum, then the pixels as RGB bytes.
+        header = result.stdout
+        fields, position = [], 0
+        while len(fields) < 4:
+            while header[position:position + 1].isspace():
+                position += 1
+            end = position
+            while not header[end:end + 1].isspace():
+                end += 1
+            fields.append(header[position:end])
+            position = end
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.pixels = header[position + 1:]
+
+    def colours(self, accessible):
+        """The colours shown where the accessible is drawn, as (r, g, b)."""
+        extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        found = set()
+        for y in range(max(extents.y, 0), min(extents.y + extents.height, self.height)):
+            row = y * self.width * 3
+            for x in range(max(extents.x, 0), min(extents.x + extents.width, self.width)):
+                at = row + x * 3
+                found.add(tuple(self.pixels[at:at + 3]))
+        return found
+
+
 def colours_on_screen(accessible):
     """How many colours the screen shows where the accessible is drawn: one
     for an empty picture box, many for a picture."""
-    extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    area = f"{extents.width}x{extents.height}+{extents.x}+{extents.y}"
-    result = subprocess.run(["import", "-silent", "-window", "root", "-crop", area, "+repage",
-                             "-format", "%k", "info:"], capture_output=True, text=True, timeout=30)
-    if result.returncode != 0:
-        raise AssertionError(f"cannot read the screen at {area}: {result.stderr.strip()}")
-    return int(result.stdout.strip())
-
-
-def shows_colour(accessible, colour):
-    """Whether the screen shows that colour (e.g. "#0000FF") where the
-    accessible is drawn."""
-    extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    area = f"{extents.width}x{extents.height}+{extents.x}+{extents.y}"
-    result = subprocess.run(["import", "-silent", "-window", "root", "-crop", area, "+repage",
-                             "-depth", "8", "-format", "%c", "histogram:info:-"], capture_output=True, text=True, timeout=30)
-    if result.returncode != 0:
-        raise AssertionError(f"cannot read the screen at {area}: {result.stderr.strip()}")
-    return f" {colour.upper()} " in result.stdout.upper()
+    return len(ScreenGrab().colours(accessible))
 
 
 def text_of(accessible):
@@ -237,6 +253,7 @@ class Program:
                    QT_QPA_PLATFORM="xcb", **environment)
         env.pop("QT_SCALE_FACTOR", None)
         # A session of its own, so that anything it might leave behind can be found.
+        self.started = time.monotonic()
         self.process = subprocess.Popen([path], env=env, start_new_session=True,
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.app = wait_for(f"{path} to appear on the accessibility bus", self._find_app, timeout=20)

@@ -244,7 +244,7 @@ class Keyboard(AnemiaScenario):
         self.program.key_to(MAIN_TITLE, "Return")
 
         for number, option, messages in SHORTEST_DIAGNOSIS:
-            screen = self.answer_by_keys(number, option, messages)
+            self.answer_by_keys(number, option, messages)
         self.screen(12)
         # Alt+H: Home.
         self.program.key_to(ANEMIA, "alt+h")

@@ -1,14 +1,13 @@
 """The Help window and the About box, opened beside the main window."""
 
-import os
 import pathlib
 import tempfile
 import unittest
 
 import pyatspi
 
-from nuvessa_driver import (Program, colours_on_screen, descendants, do_action, find, shows_colour, text_of,
-                            visible_x_windows, wait_for)
+from nuvessa_driver import (Program, ScreenGrab, descendants, do_action, find, text_of, visible_x_windows,
+                            wait_for)
 from scenario import MAIN_TITLE, Scenario
 
 QUESTIONS = [
@@ -28,7 +27,7 @@ ANSWERS = [
     "You have to check About in the Startup screen to open the About dialog box. It will also give you "
     "information about your computer system.",
 ]
-BLUE = "#0000FF"
+BLUE = (0, 0, 255)
 ABOUT_TITLE = "About MyApp"
 UNAVAILABLE = "System Information Is Unavailable At This Time"
 
@@ -56,10 +55,11 @@ class Help(Scenario):
 
     def answer_drawn(self, help_window):
         # Empty, the answer area is one flat colour; with an answer, it shows text.
-        return colours_on_screen(self.answer_area(help_window)) > 2
+        return len(ScreenGrab().colours(self.answer_area(help_window))) > 2
 
     def blue_questions(self, help_window):
-        return [n for n in range(1, 6) if shows_colour(self.question(help_window, n), BLUE)]
+        screen = ScreenGrab()
+        return [n for n in range(1, 6) if BLUE in screen.colours(self.question(help_window, n))]
 
     def click(self, help_window, number):
         do_action(self.question(help_window, number), "Press")
