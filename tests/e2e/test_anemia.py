@@ -194,6 +194,26 @@ class Leaving(AnemiaScenario):
         self.assert_ends_cleanly()
 
 
+    def test_closing_screens_beside_help_through_their_frames(self):
+        main = self.leave_splash()
+        self.program.press(main, "Help")
+        self.program.window("Help")
+        self.program.choose_topic(main, 1)
+        self.program.press(main, "OK")
+        self.screen(1)
+        wait_for("the main window to hide", lambda: not self.main_window_shown())
+        # The question screen goes; Help is still on view, so nothing more is needed.
+        send_close_request(self.program.x_window(ANEMIA))
+        self.program.wait_gone(ANEMIA)
+        self.assertIn("Help", [w.name for w in self.program.showing()])
+        # Help goes too: the main window comes back rather than leave nothing on view.
+        send_close_request(self.program.x_window("Help"))
+        self.program.wait_gone("Help")
+        main = self.main_window()
+        self.assert_showing(MAIN_TITLE)
+        self.assertEqual(self.program.chosen_topic(main), ANEMIA)
+
+
 class Keyboard(AnemiaScenario):
     """One whole walk with the keyboard alone: Tab, arrows, Space, Enter and
     the access keys, every step checked through what a screen reader hears."""
