@@ -283,6 +283,10 @@ class Program:
 
     def windows(self):
         """The program's top-level windows, shown or hidden."""
+        if self.process.poll() is not None:
+            # Fail at once, not after a wait's full timeout.
+            raise AssertionError(f"the program ended unexpectedly with status {self.process.returncode}: "
+                                 f"{self.output()}")
         self.app.clear_cache()
         return children(self.app)
 
