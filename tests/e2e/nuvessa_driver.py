@@ -52,6 +52,16 @@ def wait_for(what, probe, timeout=10.0, seen=None):
         time.sleep(POLL)
 
 
+def holds_for(what, probe, duration=1.0):
+    """Checks that `probe` stays true for `duration` seconds: for things that
+    must not happen, such as a window leaving on a key that should do nothing."""
+    deadline = time.monotonic() + duration
+    while time.monotonic() < deadline:
+        if not probe():
+            raise AssertionError(f"no longer true within {duration:.1f} s: {what}")
+        time.sleep(POLL)
+
+
 def enable_accessibility_bus():
     """Tells the session's accessibility bus that a screen reader is listening."""
     subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
