@@ -61,10 +61,11 @@ void ScreenRegistry::unload(QWidget* window)
     // The handler that unloads its own screen is still running on that object.
     window->deleteLater();
     emit loadedScreensChanged();
-    if (m_loaded.empty()) {
-        // A transition unloads one screen before it shows the next, so the
-        // program ends only if nothing was shown by the time the handler returns.
-        QTimer::singleShot(0, this, &ScreenRegistry::endProgramIfEmpty);
+    // A transition unloads one screen before it shows the next, so what the
+    // unload leaves behind is judged only once the running handler has returned.
+    if (!m_checkPending) {
+        m_checkPending = true;
+        QTimer::singleShot(0, this, &ScreenRegistry::checkAfterUnload);
     }
 }
 
@@ -142,27 +143,24 @@ bool ScreenRegistry::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Close) {
         auto* window = qobject_cast<QWidget*>(watched);
         if (window && indexOf(window) >= 0)
-            closedThroughFrame(window);
+            unload(window);
     }
     return QObject::eventFilter(watched, event);
 }
 
-void ScreenRegistry::closedThroughFrame(QWidget* window)
+void ScreenRegistry::checkAfterUnload()
 {
-    unload(window);
-    // Closing a question screen while the main window is hidden would leave the
-    // program running with nothing on view; the main window comes back instead,
-    // as Home would bring it.
-    if (!m_loaded.empty() && !anyVisible())
-        show(ScreenKind::FormMain);
-}
-
-void ScreenRegistry::endProgramIfEmpty()
-{
-    if (!m_loaded.empty())
+    m_checkPending = false;
+    if (m_loaded.empty()) {
+        if (m_programEnd)
+            m_programEnd();
+        else
+            QCoreApplication::quit();
         return;
-    if (m_programEnd)
-        m_programEnd();
-    else
-        QCoreApplication::quit();
+    }
+    // Closing a question screen while the main window is hidden, or closing the
+    // last box on view after it, would leave the program running with nothing
+    // to see; the main window comes back instead, as Home would bring it.
+    if (!anyVisible())
+        show(ScreenKind::FormMain);
 }

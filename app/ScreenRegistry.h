@@ -13,8 +13,10 @@ class Screen;
 
 // The screens that are loaded, in the order they were loaded. Showing a screen
 // loads it first when it is not loaded; unloading removes it at once, while its
-// object lives on until the handler that unloaded it has returned. The program
-// ends when no screen is left loaded.
+// object lives on until the handler that unloaded it has returned. Closing a
+// screen through its frame unloads it. Once the handler has returned, the
+// program ends if no screen is left loaded, and the main window comes back if
+// screens are loaded but none is on view.
 class ScreenRegistry : public QObject {
     Q_OBJECT
 
@@ -60,10 +62,10 @@ private:
 
     ScreenRegistry() = default;
     int indexOf(const QWidget* window) const;
-    void closedThroughFrame(QWidget* window);
-    void endProgramIfEmpty();
+    void checkAfterUnload();
 
     std::vector<Entry> m_loaded;
     Factory m_factory;
     std::function<void()> m_programEnd;
+    bool m_checkPending = false;
 };

@@ -95,13 +95,8 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::unloadBox()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    registry.unload(this);
-    // A question screen closed through its frame while this box stood open
-    // leaves the main window hidden; with the box gone too, nothing would be on
-    // view while the program runs on, so the main window comes back.
-    if (registry.count() > 0 && !registry.anyVisible())
-        registry.show(ScreenKind::FormMain);
+    // The registry brings the main window back should this box have been the last one on view.
+    ScreenRegistry::instance().unload(this);
 }
 
 void frmAbout::cmdSysInfo_Click()

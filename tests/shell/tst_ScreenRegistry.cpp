@@ -179,6 +179,7 @@ void tst_ScreenRegistry::frameCloseNeverLeavesTheProgramUnseen()
     // Closing the only visible screen brings back the hidden main window, as it was left.
     QVERIFY(registry.loaded(ScreenKind::FormAnemia5)->close());
     QVERIFY(!registry.isLoaded(ScreenKind::FormAnemia5));
+    settle();
     QVERIFY(probe(ScreenKind::FormMain)->isVisible());
     QCOMPARE(probe(ScreenKind::FormMain)->field->text(), QStringLiteral("as left"));
     QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 1);
@@ -186,11 +187,29 @@ void tst_ScreenRegistry::frameCloseNeverLeavesTheProgramUnseen()
     // With another screen still on view, a frame close unloads that one screen and nothing else.
     registry.show(ScreenKind::frmHelp);
     QVERIFY(registry.loaded(ScreenKind::FormMain)->close());
+    settle();
     QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::frmHelp}));
     QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 1);
 
+    // However the last screen on view goes, the hidden main window comes back:
+    // here a box closed by its own button after the question screen went.
+    registry.show(ScreenKind::FormMain);
+    registry.hide(ScreenKind::FormMain);
+    registry.show(ScreenKind::FormAnemia12);
+    registry.show(ScreenKind::frmAbout);
+    QVERIFY(registry.loaded(ScreenKind::FormAnemia12)->close());
+    settle();
+    QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::frmHelp, ScreenKind::frmAbout}));
+    registry.unload(ScreenKind::frmAbout);
+    registry.unload(ScreenKind::frmHelp);
+    QVERIFY(!registry.anyVisible());
+    settle();
+    QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormMain}));
+    QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 2);
+    QCOMPARE(programEnds(), 0);
+
     // Closing the last screen ends the program.
-    QVERIFY(registry.loaded(ScreenKind::frmHelp)->close());
+    QVERIFY(registry.loaded(ScreenKind::FormMain)->close());
     settle();
     QCOMPARE(registry.count(), 0);
     QCOMPARE(programEnds(), 1);
