@@ -273,3 +273,34 @@ class Keyboard(AnemiaScenario):
         # Alt+E: Exit.
         self.program.key_to(MAIN_TITLE, "alt+e")
         self.assert_ends_cleanly()
+
+    def test_tab_and_arrows_reach_every_control_of_the_hub_screen(self):
+        self.start_anemia()
+        self.answer_by_keys(1, "Less than 10 g/dL", [])
+        hub = self.screen(2)
+        self.program.wait_focused(hub, pyatspi.ROLE_PUSH_BUTTON, "OK")
+
+        # Tab: OK, Exit, the options as one stop, Home, and round to OK again.
+        stops = []
+        for _ in range(4):
+            before = self.focused(hub)
+            self.program.key_to(ANEMIA, "Tab")
+            wait_for("Tab to move the focus", lambda: self.focused(hub) != before, seen=lambda: self.focused(hub))
+            stops.append(self.focused(hub)[0])
+        self.assertEqual(stops, ["push button 'Exit'", "radio button 'Hypochromia, microcytosis'",
+                                 "push button 'Home'", "push button 'OK'"])
+
+        # The arrows walk the three columns of options: down the first, up the
+        # second, down the third.
+        self.keys_until(ANEMIA, hub, "Tab", lambda c: c.getRole() == pyatspi.ROLE_RADIO_BUTTON, "an option")
+        reached = set(self.focused(hub))
+        for key, times in (("Down", 4), ("Right", 1), ("Up", 4), ("Right", 1), ("Down", 2)):
+            for _ in range(times):
+                before = self.focused(hub)
+                self.program.key_to(ANEMIA, key)
+                wait_for(f"{key} to move the focus", lambda: self.focused(hub) != before,
+                         seen=lambda: self.focused(hub))
+                reached.update(self.focused(hub))
+        self.assertEqual(reached, {f"radio button {o.name!r}" for o in self.program.options(hub)})
+        # Moving the focus chose nothing: only Space does.
+        self.assertEqual([o.name for o in self.program.options(hub) if is_checked(o)], [])
