@@ -71,10 +71,6 @@ def enable_accessibility_bus():
 
 # ---- reading accessibles --------------------------------------------------
 
-def states(accessible):
-    return accessible.getState()
-
-
 def is_showing(accessible):
     try:
         return accessible.getState().contains(pyatspi.STATE_SHOWING)
@@ -121,7 +117,7 @@ def find(accessible, role, name):
     return matches[0]
 
 
-def outline(accessible, depth=0, limit=60):
+def outline(accessible, limit=60):
     """A short picture of what an accessible holds, for failure messages."""
     parts = []
     for node in children(accessible)[:limit]:
