@@ -103,7 +103,10 @@ void frmHelp::showAnswer(int number)
         const bool asked = static_cast<int>(i) + 1 == number;
         ScreenLook::setTextColour(labels[i], asked ? ScreenLook::blue : ScreenLook::black);
     }
-    LabelA->setText(text(HelpDesign::questions.at(static_cast<std::size_t>(number - 1)).answer));
+    const QString answer = text(HelpDesign::questions.at(static_cast<std::size_t>(number - 1)).answer);
+    LabelA->setText(answer);
+    // The answer becomes the area's spoken name, so a screen reader reads it out as it appears.
+    LabelA->setAccessibleName(answer);
 }
 
 void frmHelp::cmdHome_Click()

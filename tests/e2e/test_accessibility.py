@@ -79,10 +79,7 @@ class Accessibility(Scenario):
                          "Check the hemoglobin level of the gravida at the first antenatal visit.")
         self.assertIn(MAIN_TITLE, [w.name for w in self.program.windows()])
 
-    # The warning box's exclamation icon is a picture without a name, so a
-    # screen reader calls it just "image"; this passes once it is named (and
-    # then the marker must go).
-    @unittest.expectedFailure
+    # A screen reader would call an unnamed icon just "image".
     def test_the_warning_icon_is_named(self):
         main = self.leave_splash()
         self.program.press(main, "OK")

@@ -91,9 +91,6 @@ class Help(Scenario):
         self.assertFalse(self.answer_drawn(help_window), "the new Help window shows an old answer")
         self.assertEqual(self.blue_questions(help_window), [])
 
-    # The answer area names itself "Answer" and offers its text to no screen
-    # reader; this passes once it does (and then the marker must go).
-    @unittest.expectedFailure
     def test_a_screen_reader_reads_each_answer(self):
         main = self.leave_splash()
         help_window = self.open_help(main)
