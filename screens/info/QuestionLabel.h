@@ -1,23 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "app/ClickableLabel.h"
 
-// A question of the Help window: a label that reports a click, that is a
-// press of the left mouse button on it and its release over it. It takes no
-// focus, as a label does not.
-class QuestionLabel : public QLabel {
+// A question of the Help window: a label that reports a click. It takes no
+// focus, as a label does not, but a screen reader can name and press it.
+class QuestionLabel : public ClickableLabel {
     Q_OBJECT
 
 public:
     QuestionLabel(const QString& text, QWidget* window);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
 };

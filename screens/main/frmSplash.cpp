@@ -1,5 +1,6 @@
 #include "screens/main/frmSplash.h"
 
+#include "app/ClickableLabel.h"
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/ScreenLook.h"
@@ -9,30 +10,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
-
-SplashFrame::SplashFrame(QWidget* parent) : QFrame(parent)
-{
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-}
-
-void SplashFrame::mousePressEvent(QMouseEvent* event)
-{
-    // Labels pass their clicks on to the frame; only the frame's own area counts.
-    m_pressedOnFrame = event->button() == Qt::LeftButton && !childAt(event->position().toPoint());
-    event->accept();
-}
-
-void SplashFrame::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = m_pressedOnFrame && rect().contains(event->position().toPoint())
-                       && !childAt(event->position().toPoint());
-    m_pressedOnFrame = false;
-    event->accept();
-    if (click)
-        emit clicked();
-}
 
 frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
 {
@@ -44,7 +22,8 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Nuvessa"));
 
-    Frame1 = new SplashFrame(this);
+    Frame1 = new ClickableLabel(this);
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     ScreenLook::place(Frame1, framePlace);
 
@@ -75,7 +54,7 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
     Timer1.setSingleShot(true);
     Timer1.setInterval(timerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    connect(Frame1, &SplashFrame::clicked, this, &frmSplash::Frame1_Click);
+    connect(Frame1, &ClickableLabel::clicked, this, &frmSplash::Frame1_Click);
 }
 
 void frmSplash::Form_Load()

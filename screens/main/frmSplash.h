@@ -1,32 +1,13 @@
 #pragma once
 
+#include "app/ClickableLabel.h"
 #include "app/Screen.h"
 
-#include <QFrame>
 #include <QTimer>
 #include <QWidget>
 
 class QLabel;
 class PictureBox;
-
-// The frame of the splash screen: a click on the frame itself leaves the
-// splash screen, while clicks on the picture or the labels inside it do nothing.
-class SplashFrame : public QFrame {
-    Q_OBJECT
-
-public:
-    explicit SplashFrame(QWidget* parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressedOnFrame = false;
-};
 
 // The first screen of the program; it leads on to the main window after eight
 // seconds, or at once on a key that produces a character or a click on its frame.
@@ -39,7 +20,8 @@ public:
     QWidget* screenWindow() override { return this; }
     void Form_Load() override;
 
-    SplashFrame* Frame1;
+    // A click on the frame itself leaves; clicks on the picture or the labels inside it do nothing.
+    ClickableLabel* Frame1;
     PictureBox* Image1;
     QTimer Timer1;
     QList<QLabel*> labels;
