@@ -1,0 +1,26 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+// The console report, followed by each figure of the program set against its
+// bare-toolkit baseline from the same run. A pair is named "<what> | nuvessa"
+// and "<what> | bare".
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+private:
+    struct Figures {
+        double real = 0;
+        double cpu = 0;
+    };
+    struct Pair {
+        Figures nuvessa;
+        Figures bare;
+    };
+    std::map<std::string, Pair> m_pairs;
+};
