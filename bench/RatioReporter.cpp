@@ -6,9 +6,11 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.run_type != Run::RT_Iteration || run.error_occurred)
+        // With repetitions, the median stands for the figure; without, the one run.
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred)
             continue;
-        const std::string name = run.benchmark_name();
+        const std::string name = run.run_name.str();
         const auto bar = name.find(" | ");
         if (bar == std::string::npos)
             continue;
@@ -18,20 +20,18 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
         const double toMs = 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
         Figures& figures = side.rfind("nuvessa", 0) == 0 ? m_pairs[what].nuvessa : m_pairs[what].bare;
         figures.real = run.GetAdjustedRealTime() * toMs;
-        figures.cpu = run.GetAdjustedCPUTime() * toMs;
     }
 }
 
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    std::printf("\n%-36s %11s %11s %7s %11s %11s %7s\n", "per iteration, ms", "nuvessa", "bare", "ratio",
-                "nuvessa CPU", "bare CPU", "ratio");
+    // The measured part of each iteration only: its setting up and clearing away are left out.
+    std::printf("\n%-36s %11s %11s %7s\n", "measured time per iteration, ms", "nuvessa", "bare", "ratio");
     for (const auto& [what, pair] : m_pairs) {
-        if (pair.nuvessa.real > 0 && pair.bare.real > 0 && pair.bare.cpu > 0)
-            std::printf("%-36s %11.3f %11.3f %7.2f %11.3f %11.3f %7.2f\n", what.c_str(), pair.nuvessa.real,
-                        pair.bare.real, pair.nuvessa.real / pair.bare.real, pair.nuvessa.cpu, pair.bare.cpu,
-                        pair.nuvessa.cpu / pair.bare.cpu);
+        if (pair.nuvessa.real > 0 && pair.bare.real > 0)
+            std::printf("%-36s %11.3f %11.3f %7.2f\n", what.c_str(), pair.nuvessa.real, pair.bare.real,
+                        pair.nuvessa.real / pair.bare.real);
     }
     std::fflush(stdout);
 }

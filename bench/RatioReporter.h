@@ -15,8 +15,7 @@ public:
 
 private:
     struct Figures {
-        double real = 0;
-        double cpu = 0;
+        double real = 0; // the measured part of an iteration, in ms
     };
     struct Pair {
         Figures nuvessa;
