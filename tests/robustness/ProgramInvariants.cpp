@@ -61,6 +61,10 @@ void ProgramInvariants::checkScreens(QStringList& problems) const
         const auto* screen = dynamic_cast<const Screen*>(window);
         if (!screen || screen->kind() != kind)
             problems.append(QStringLiteral("the window loaded as %1 is another screen").arg(nameOf(kind)));
+        // Only the main window hides itself while loaded (behind a topic's
+        // screens); every other screen leaves by unloading.
+        if (kind != ScreenKind::FormMain && !window->isVisible())
+            problems.append(QStringLiteral("%1 is loaded but hidden").arg(nameOf(kind)));
     }
 
     std::map<ScreenKind, int> instances;

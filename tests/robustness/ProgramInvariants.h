@@ -8,8 +8,8 @@
 class KnownMessages;
 
 // What must hold after every step of use, whatever the step was: one instance
-// per screen, the load-order registry matching the live windows, something on
-// view while anything is loaded, the program ending exactly when nothing is
+// per screen, the load-order registry matching the live windows, no screen but
+// the main window loaded and hidden, something on view while anything is loaded, the program ending exactly when nothing is
 // loaded, and every message box a known one.
 class ProgramInvariants {
 public:
