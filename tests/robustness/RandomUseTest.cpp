@@ -122,11 +122,14 @@ void RandomUseTest::anySequenceOfUse()
 {
     QFETCH(quint64, firstSeed);
     QFETCH(int, sequences);
+    QElapsedTimer row;
+    row.start();
     for (int sequence = 0; sequence < sequences; ++sequence) {
         const QString failure = runSequence(firstSeed + static_cast<quint64>(sequence), runLength().steps);
         if (!failure.isEmpty())
             QFAIL(qPrintable(failure));
     }
+    qInfo("%d sequences in %.1f s", sequences, double(row.elapsed()) / 1000.0);
 }
 
 void RandomUseTest::theUserGotEverywhere()
