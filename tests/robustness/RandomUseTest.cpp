@@ -2,7 +2,7 @@
 // program's rules about its screens, its end and its message boxes must hold.
 //
 // Replay one sequence:   RandomUseTest --seed N --sequences 1 --steps 60 [--trace]
-// A longer soak:         RandomUseTest --seed 1 --sequences 100000 --steps 60
+// A longer soak:         RandomUseTest --seed 100001 --sequences 20000 --steps 60
 // (or the variables NUVESSA_RANDOM_SEED, NUVESSA_RANDOM_SEQUENCES, NUVESSA_RANDOM_STEPS).
 
 #include "BoxAnswerer.h"
