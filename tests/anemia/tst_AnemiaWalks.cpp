@@ -44,13 +44,6 @@ int checkedOptions(const QuestionScreen* screen)
     return checked;
 }
 
-FormMain* openMainWindow()
-{
-    ScreenRegistry::instance().show(ScreenKind::FormMain);
-    settle();
-    return loadedScreen<FormMain>(ScreenKind::FormMain);
-}
-
 // Chooses "Anemia" in the topic list with the keyboard and presses OK.
 bool startAnemia(FormMain* main)
 {

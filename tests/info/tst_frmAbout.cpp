@@ -29,12 +29,6 @@ QRect twips(int left, int top, int width, int height)
     return Twips::toPixels(TwipsRect{left, top, width, height});
 }
 
-FormMain* openMainWindow()
-{
-    ScreenRegistry::instance().show(ScreenKind::FormMain);
-    return loadedScreen<FormMain>(ScreenKind::FormMain);
-}
-
 // The About box as the doctor opens it: with the main window's About button.
 frmAbout* pressAbout()
 {
@@ -43,13 +37,6 @@ frmAbout* pressAbout()
         main = openMainWindow();
     QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
     return loadedScreen<frmAbout>(ScreenKind::frmAbout);
-}
-
-bool activate(QWidget* window)
-{
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
 }
 
 enum class Way { EnterOnSysInfo, ClickOnSysInfo, AltS };
@@ -179,7 +166,7 @@ void tst_frmAbout::opensAsDesigned()
     QVERIFY(!about->cmdSysInfo->isDefault());
 
     // OK has the focus at open, System Info follows it.
-    QVERIFY(activate(about));
+    QVERIFY(makeActive(about));
     QCOMPARE(QApplication::focusWidget(), about->cmdOK);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), about->cmdSysInfo);
@@ -230,7 +217,7 @@ void tst_frmAbout::escapeCloses()
     FormMain* main = openMainWindow();
     frmAbout* about = pressAbout();
     QVERIFY(about);
-    QVERIFY(activate(about));
+    QVERIFY(makeActive(about));
     if (focusOnSysInfo)
         about->cmdSysInfo->setFocus();
     const QPointer<frmAbout> box(about);
@@ -253,7 +240,7 @@ void tst_frmAbout::enterOnOkCloses()
     openMainWindow();
     frmAbout* about = pressAbout();
     QVERIFY(about);
-    QVERIFY(activate(about));
+    QVERIFY(makeActive(about));
     QCOMPARE(QApplication::focusWidget(), about->cmdOK);
     const QPointer<frmAbout> box(about);
 
@@ -298,7 +285,7 @@ void tst_frmAbout::systemInfoStartsTheTool()
     m_platform.toolPath = "/opt/system tools/sysinfo-tool";
     frmAbout* about = pressAbout();
     QVERIFY(about);
-    QVERIFY(activate(about));
+    QVERIFY(makeActive(about));
 
     const QList<SeenBox> boxes = answeringBoxes([&] {
         pressSysInfo(about, way);
@@ -332,7 +319,7 @@ void tst_frmAbout::unavailableToolIsReportedOnce()
     m_platform.startSucceeds = false;
     frmAbout* about = pressAbout();
     QVERIFY(about);
-    QVERIFY(activate(about));
+    QVERIFY(makeActive(about));
 
     const QList<SeenBox> boxes = answeringBoxes([&] { pressSysInfo(about, Way::EnterOnSysInfo); });
     settle();
@@ -373,7 +360,7 @@ void tst_frmAbout::closingLastOnViewBringsTheMainWindowBack()
     settle();
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::frmAbout});
 
-    QVERIFY(activate(about));
+    QVERIFY(makeActive(about));
     if (key == 0)
         QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     else

@@ -52,12 +52,6 @@ QRect twips(int left, int top, int width, int height)
     return Twips::toPixels(TwipsRect{left, top, width, height});
 }
 
-FormMain* openMainWindow()
-{
-    ScreenRegistry::instance().show(ScreenKind::FormMain);
-    return loadedScreen<FormMain>(ScreenKind::FormMain);
-}
-
 // Help as the doctor opens it: with the main window's Help button.
 frmHelp* pressHelp()
 {
@@ -66,13 +60,6 @@ frmHelp* pressHelp()
         main = openMainWindow();
     QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
     return loadedScreen<frmHelp>(ScreenKind::frmHelp);
-}
-
-bool activate(QWidget* window)
-{
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
 }
 
 // The questions coloured blue, by number 1 to 5.
@@ -196,7 +183,7 @@ void tst_frmHelp::opensAsDesigned()
     QVERIFY(help->cmdExit->toolTip().isEmpty());
 
     // Only the buttons take the focus: Exit at open, then Tab to Home and back.
-    QVERIFY(activate(help));
+    QVERIFY(makeActive(help));
     QCOMPARE(QApplication::focusWidget(), help->cmdExit);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), help->cmdHome);
@@ -386,7 +373,7 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     FormMain* main = openMainWindow();
     frmHelp* help = pressHelp();
     QVERIFY(help);
-    QVERIFY(activate(help));
+    QVERIFY(makeActive(help));
     clickQuestion(help, 1);
     // Alt+H from the Exit button, which holds the focus.
     QCOMPARE(QApplication::focusWidget(), help->cmdExit);
@@ -400,7 +387,7 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     // Alt+E from the Home button.
     help = pressHelp();
     QVERIFY(help);
-    QVERIFY(activate(help));
+    QVERIFY(makeActive(help));
     help->cmdHome->setFocus();
     QCOMPARE(QApplication::focusWidget(), help->cmdHome);
     QTest::keyClick(help->cmdHome, Qt::Key_E, Qt::AltModifier);
@@ -413,7 +400,7 @@ void tst_frmHelp::spaceAtOnceEndsTheProgram()
 {
     frmHelp* help = pressHelp();
     QVERIFY(help);
-    QVERIFY(activate(help));
+    QVERIFY(makeActive(help));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     settle();
     QCOMPARE(ScreenRegistry::instance().count(), 0);

@@ -5,7 +5,7 @@
 // A longer soak:         RandomUseTest --seed 100001 --sequences 20000 --steps 60
 // (or the variables NUVESSA_RANDOM_SEED, NUVESSA_RANDOM_SEQUENCES, NUVESSA_RANDOM_STEPS).
 
-#include "BoxAnswerer.h"
+#include "support/BoxAnswerer.h"
 #include "FakeLauncherPlatform.h"
 #include "KnownMessages.h"
 #include "ProgramInvariants.h"

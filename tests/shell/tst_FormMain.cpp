@@ -20,12 +20,6 @@ const QString nothingSelected = QStringLiteral(
     "Nothing is selected! You have to select an item from the drop-down list in the combination box "
     "and then click OK.");
 
-FormMain* openMainWindow()
-{
-    ScreenRegistry::instance().show(ScreenKind::FormMain);
-    return loadedScreen<FormMain>(ScreenKind::FormMain);
-}
-
 QStringList listEntries(const QComboBox* combo)
 {
     QStringList entries;
@@ -45,6 +39,7 @@ private slots:
     void okWithNothingChosenWarns();
     void enterOrSpaceAtOncePressesOK_data();
     void enterOrSpaceAtOncePressesOK();
+    void enterPressesTheFocusedButtonNotOK();
     void typedTextIsNeverAChoice();
     void topicWithoutGuidanceLeavesTheMainWindowShown();
     void anemiaHidesTheMainWindowAndHomeBringsItBackUnchanged();
@@ -87,7 +82,6 @@ void tst_FormMain::opensAsDesigned()
     QCOMPARE(main->cmdHelp->toolTip(), QStringLiteral("Click to obtain help"));
     QCOMPARE(main->cmdAbout->toolTip(), QStringLiteral("Click to obtain information about the program"));
     QCOMPARE(main->cmdExit->toolTip(), QStringLiteral("Click to close the application"));
-    QVERIFY(!main->cmdOK->isDefault());
 
     // 9960 twips is 664 pixels at 15 twips a pixel; buttons are 735 x 375 twips.
     QCOMPARE(main->cmdOK->geometry(), QRect(664, 216, 49, 25));
@@ -148,6 +142,16 @@ void tst_FormMain::enterOrSpaceAtOncePressesOK()
     const QList<SeenBox> boxes = answeringBoxes([&] { QTest::keyClick(focused, Qt::Key(key)); });
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].text, nothingSelected);
+}
+
+void tst_FormMain::enterPressesTheFocusedButtonNotOK()
+{
+    // No button is the window's default: Enter on Help opens Help, with no warning about a topic.
+    FormMain* main = openMainWindow();
+    main->cmdHelp->setFocus();
+    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::keyClick(main->cmdHelp, Qt::Key_Return); });
+    QVERIFY(boxes.isEmpty());
+    QVERIFY(ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
 }
 
 void tst_FormMain::typedTextIsNeverAChoice()

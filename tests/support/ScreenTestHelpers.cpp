@@ -1,14 +1,15 @@
 #include "support/ScreenTestHelpers.h"
 
+#include "support/BoxAnswerer.h"
+
 #include "app/ProgramFolder.h"
 #include "app/ScreenRegistry.h"
 #include "app/Startup.h"
+#include "screens/main/FormMain.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 namespace ScreenTestHelpers {
@@ -47,36 +48,23 @@ void settle()
 
 QList<SeenBox> answeringBoxes(const std::function<void()>& action)
 {
-    QList<SeenBox> seen;
-    QTimer watcher;
-    watcher.setInterval(5);
-    QObject::connect(&watcher, &QTimer::timeout, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        SeenBox record;
-        record.caption = box->windowTitle();
-        record.text = box->text();
-        record.icon = box->icon();
-        record.buttons = box->standardButtons();
-        record.accessibleDescription = box->accessibleDescription();
-        record.modal = box->isModal();
-        record.visibleScreens = visibleScreens();
-        seen.append(record);
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            ok->click();
-        else
-            box->reject();
-    });
-    watcher.start();
-    action();
-    watcher.stop();
+    BoxAnswerer answerer;
+    const QList<SeenBox> seen = answerer.run(action);
+    for (const QString& problem : answerer.problems())
+        qWarning("%s", qPrintable(problem));
     return seen;
 }
 
 QWidget* loadedWindow(ScreenKind kind)
 {
     return ScreenRegistry::instance().loaded(kind);
+}
+
+FormMain* openMainWindow()
+{
+    ScreenRegistry::instance().show(ScreenKind::FormMain);
+    settle();
+    return loadedScreen<FormMain>(ScreenKind::FormMain);
 }
 
 bool makeActive(QWidget* window)

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class FormMain;
 class QWidget;
 
 // What a test saw of one message box before it closed it with OK.
@@ -42,6 +43,9 @@ template <typename T>
 T* loadedScreen(ScreenKind kind);
 
 QWidget* loadedWindow(ScreenKind kind);
+
+// Shows the main window, loading it when it is not loaded, and returns it.
+FormMain* openMainWindow();
 
 // Makes the window the active one, as the doctor's click on it would, so that
 // its access keys (Alt+H, Alt+E, …) reach it.

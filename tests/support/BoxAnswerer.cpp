@@ -1,4 +1,4 @@
-#include "BoxAnswerer.h"
+#include "support/BoxAnswerer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,6 +43,7 @@ void BoxAnswerer::answer()
     record.text = box->text();
     record.icon = box->icon();
     record.buttons = box->standardButtons();
+    record.accessibleDescription = box->accessibleDescription();
     record.modal = box->isModal();
     record.visibleScreens = ScreenTestHelpers::visibleScreens();
     m_seen.append(record);
