@@ -1,5 +1,6 @@
 #include "BareScreens.h"
 
+#include "app/TableText.h"
 #include "screens/anemia/QuestionScreenContent.h"
 #include "screens/main/Topics.h"
 
@@ -47,11 +48,6 @@ QPushButton* button(QWidget* window, const QString& caption, const QRect& place)
     return control;
 }
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QWidget* cyanWindow(const QString& title)
 {
     auto* window = new QWidget;
@@ -86,7 +82,7 @@ QWidget* mainWindow(const QString& picturePath)
     list->setEditable(true);
     list->setGeometry(272, 216, 353, 21);
     for (const Topic& topic : topics)
-        list->addItem(text(topic.name));
+        list->addItem(tableText(topic.name));
     list->setCurrentIndex(-1);
     auto* line = new QFrame(window);
     line->setFrameShape(QFrame::HLine);
@@ -105,11 +101,11 @@ QWidget* questionScreen(const QuestionScreenContent& content)
     QWidget* window = cyanWindow(QStringLiteral("Anemia"));
     sizeAndCentre(window, content.sizeFactor);
     for (const LabelContent& shown : content.labels)
-        label(window, text(shown.text), pixels(shown.place),
+        label(window, tableText(shown.text), pixels(shown.place),
               face("Times New Roman", shown.role == LabelRole::Title ? 20.25 : 12));
     int number = 0;
     for (const OptionContent& option : content.options) {
-        auto* control = new QRadioButton(text(option.caption), window);
+        auto* control = new QRadioButton(tableText(option.caption), window);
         control->setObjectName(QStringLiteral("Option%1").arg(++number));
         control->setFont(face("MS Sans Serif", 8.25));
         control->setGeometry(pixels(option.place));

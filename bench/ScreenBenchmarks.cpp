@@ -10,6 +10,7 @@
 #include "app/ProgramFolder.h"
 #include "app/ScreenRegistry.h"
 #include "app/Startup.h"
+#include "app/TableText.h"
 #include "screens/anemia/AnemiaScreens.h"
 #include "screens/main/Topics.h"
 
@@ -309,7 +310,7 @@ void longestWalkBare(benchmark::State& state)
                 const Outcome& outcome = contentOf(step.screen).options[std::size_t(step.option - 1)].outcome;
                 option(screen, step.option)->setChecked(true);
                 if (outcome.message) {
-                    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kadrelo"), QString::fromUtf8(outcome.message->data(), qsizetype(outcome.message->size())),
+                    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kadrelo"), tableText(*outcome.message),
                                     QMessageBox::Ok, screen);
                     box.exec();
                 }

@@ -3,6 +3,7 @@
 #include "app/MessageBoxes.h"
 #include "app/Module1.h"
 #include "app/ScreenLook.h"
+#include "app/TableText.h"
 #include "app/Twips.h"
 #include "screens/anemia/AnemiaScreens.h"
 #include "screens/anemia/OptionButton.h"
@@ -15,11 +16,6 @@
 #include <string_view>
 
 namespace {
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QFont labelFont(LabelRole role)
 {
     using namespace QuestionScreenDesign;
@@ -36,17 +32,17 @@ QColor labelColour(LabelRole role)
 QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemiaScreenContent(kind))
 {
     using namespace QuestionScreenDesign;
-    setObjectName(text(screenName(kind)));
-    setWindowTitle(text(caption));
+    setObjectName(tableText(screenName(kind)));
+    setWindowTitle(tableText(caption));
     setWindowIcon(ScreenLook::screenIcon());
     ScreenLook::paintBackground(this);
 
     std::vector<std::pair<int, QWidget*>> tabStops;
 
     for (const LabelContent& content : m_content.labels) {
-        QLabel* control = ScreenLook::label(this, text(content.text), content.place, labelFont(content.role),
+        QLabel* control = ScreenLook::label(this, tableText(content.text), content.place, labelFont(content.role),
                                             labelColour(content.role));
-        control->setObjectName(text(content.name));
+        control->setObjectName(tableText(content.name));
         control->setAccessibleName(control->text());
         // A text that takes more lines than its design height allows shows
         // whole: the label grows downward rather than cut off its last line.
@@ -58,7 +54,7 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
 
     int number = 0;
     for (const OptionContent& content : m_content.options) {
-        auto* control = new OptionButton(text(content.caption), this);
+        auto* control = new OptionButton(tableText(content.caption), this);
         control->setObjectName(QStringLiteral("Option%1").arg(++number));
         control->setFont(ScreenLook::msSansSerif(optionPoints));
         control->placeAt(Twips::toPixels(content.place));
@@ -66,9 +62,9 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
         tabStops.emplace_back(content.tabIndex, control);
     }
 
-    cmdOK = ScreenLook::commandButton(this, text(okCaption), m_content.cmdOK.place, text(okToolTip));
-    cmdHome = ScreenLook::commandButton(this, text(homeCaption), m_content.cmdHome.place, text(homeToolTip));
-    cmdExit = ScreenLook::commandButton(this, text(exitCaption), m_content.cmdExit.place, text(exitToolTip));
+    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), m_content.cmdOK.place, tableText(okToolTip));
+    cmdHome = ScreenLook::commandButton(this, tableText(homeCaption), m_content.cmdHome.place, tableText(homeToolTip));
+    cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), m_content.cmdExit.place, tableText(exitToolTip));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdHome->setObjectName(QStringLiteral("cmdHome"));
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
@@ -79,7 +75,7 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
 
     // A screen reader announces the step to perform as the screen opens.
     setAccessibleName(windowTitle());
-    setAccessibleDescription(text(m_content.prompt().text));
+    setAccessibleDescription(tableText(m_content.prompt().text));
 
     // Enter or Space on a fresh screen presses OK.
     cmdOK->setFocus();
@@ -126,14 +122,14 @@ void QuestionScreen::cmdOK_Click()
             return;
         }
     }
-    MessageBoxes::showWarning(this, text(QuestionScreenDesign::nothingSelectedWarning));
+    MessageBoxes::showWarning(this, tableText(QuestionScreenDesign::nothingSelectedWarning));
 }
 
 void QuestionScreen::runOutcome(const Outcome& outcome)
 {
     // The message is read while this screen is still on view.
     if (outcome.message)
-        MessageBoxes::showMessage(this, text(*outcome.message));
+        MessageBoxes::showMessage(this, tableText(*outcome.message));
     if (outcome.goTo)
         Module1::GoTo(this, *outcome.goTo);
 }

@@ -4,6 +4,7 @@
 #include "app/MessageBoxes.h"
 #include "app/ScreenLook.h"
 #include "app/ScreenRegistry.h"
+#include "app/TableText.h"
 #include "app/Twips.h"
 #include "screens/info/AboutDesign.h"
 #include "screens/info/StartSysInfo.h"
@@ -13,11 +14,6 @@
 #include <QPushButton>
 
 namespace {
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QFont labelFont(const AboutDesign::LabelDesign& design)
 {
     if (design.face == AboutDesign::Face::MsSansSerifBold)
@@ -36,7 +32,7 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
 {
     using namespace AboutDesign;
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(text(caption));
+    setWindowTitle(tableText(caption));
     // A fixed dialog frame: a title bar with a close box, no minimise or
     // maximise button, no resizing; as a dialog it has no taskbar entry.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -50,9 +46,9 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
 
     QList<QLabel*> made;
     for (const LabelDesign& design : labels) {
-        QLabel* control = ScreenLook::label(this, text(design.text), design.place, labelFont(design),
+        QLabel* control = ScreenLook::label(this, tableText(design.text), design.place, labelFont(design),
                                             ScreenLook::black);
-        control->setObjectName(text(design.name));
+        control->setObjectName(tableText(design.name));
         made.append(control);
     }
     lblTitle = made.at(0);
@@ -65,8 +61,8 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     Line1.at(0)->setObjectName(QStringLiteral("Line1_0"));
     Line1.at(1)->setObjectName(QStringLiteral("Line1_1"));
 
-    cmdOK = ScreenLook::commandButton(this, text(okCaption), okPlace);
-    cmdSysInfo = ScreenLook::commandButton(this, text(sysInfoCaption), sysInfoPlace);
+    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), okPlace);
+    cmdSysInfo = ScreenLook::commandButton(this, tableText(sysInfoCaption), sysInfoPlace);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     // Enter presses OK unless System Info holds the focus, which then presses System Info.
@@ -102,5 +98,5 @@ void frmAbout::unloadBox()
 void frmAbout::cmdSysInfo_Click()
 {
     if (!StartSysInfo(currentSysInfoPlatform()))
-        MessageBoxes::showMessage(this, text(AboutDesign::sysInfoUnavailableMessage));
+        MessageBoxes::showMessage(this, tableText(AboutDesign::sysInfoUnavailableMessage));
 }

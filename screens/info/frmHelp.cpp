@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "app/ScreenLook.h"
+#include "app/TableText.h"
 #include "screens/info/HelpDesign.h"
 #include "screens/info/QuestionLabel.h"
 
@@ -9,15 +10,10 @@
 #include <QPushButton>
 
 namespace {
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QuestionLabel* question(QWidget* window, const HelpDesign::QuestionDesign& design)
 {
-    auto* control = new QuestionLabel(text(design.question), window);
-    control->setObjectName(text(design.name));
+    auto* control = new QuestionLabel(tableText(design.question), window);
+    control->setObjectName(tableText(design.name));
     control->setFont(ScreenLook::msSansSerif(HelpDesign::textPoints));
     control->setWordWrap(true);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -31,13 +27,13 @@ frmHelp::frmHelp() : Screen(ScreenKind::frmHelp)
 {
     using namespace HelpDesign;
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(text(caption));
+    setWindowTitle(tableText(caption));
     setWindowIcon(ScreenLook::screenIcon());
     ScreenLook::paintBackground(this);
 
-    LabelTitle = ScreenLook::label(this, text(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
+    LabelTitle = ScreenLook::label(this, tableText(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
                                    ScreenLook::red);
-    LabelInstruction = ScreenLook::label(this, text(instructionText), instructionPlace,
+    LabelInstruction = ScreenLook::label(this, tableText(instructionText), instructionPlace,
                                          ScreenLook::msSansSerif(textPoints), ScreenLook::blue);
 
     Label1 = question(this, questions[0]);
@@ -55,8 +51,8 @@ frmHelp::frmHelp() : Screen(ScreenKind::frmHelp)
     ScreenLook::paintBackground(LabelA, ScreenLook::lightYellow);
     ScreenLook::place(LabelA, answerPlace);
 
-    cmdHome = ScreenLook::commandButton(this, text(homeCaption), homePlace);
-    cmdExit = ScreenLook::commandButton(this, text(exitCaption), exitPlace);
+    cmdHome = ScreenLook::commandButton(this, tableText(homeCaption), homePlace);
+    cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), exitPlace);
 
     LabelTitle->setObjectName(QStringLiteral("LabelTitle"));
     LabelInstruction->setObjectName(QStringLiteral("LabelInstruction"));
@@ -103,7 +99,7 @@ void frmHelp::showAnswer(int number)
         const bool asked = static_cast<int>(i) + 1 == number;
         ScreenLook::setTextColour(labels[i], asked ? ScreenLook::blue : ScreenLook::black);
     }
-    const QString answer = text(HelpDesign::questions.at(static_cast<std::size_t>(number - 1)).answer);
+    const QString answer = tableText(HelpDesign::questions.at(static_cast<std::size_t>(number - 1)).answer);
     LabelA->setText(answer);
     // The answer becomes the area's spoken name, so a screen reader reads it out as it appears.
     LabelA->setAccessibleName(answer);

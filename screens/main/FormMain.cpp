@@ -7,6 +7,7 @@
 #include "app/ProgramFolder.h"
 #include "app/ScreenLook.h"
 #include "app/ScreenRegistry.h"
+#include "app/TableText.h"
 #include "screens/main/FormMainDesign.h"
 #include "screens/main/Topics.h"
 
@@ -15,41 +16,34 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QString text(const char* latin1)
-{
-    return QString::fromUtf8(latin1);
-}
-} // namespace
-
 FormMain::FormMain() : Screen(ScreenKind::FormMain)
 {
     using namespace FormMainDesign;
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(text(caption));
+    setWindowTitle(tableText(caption));
     ScreenLook::paintBackground(this);
 
-    Label2 = ScreenLook::label(this, text(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
+    Label2 = ScreenLook::label(this, tableText(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
                                ScreenLook::red);
-    Label3 = ScreenLook::label(this, text(instructionText), instructionPlace,
+    Label3 = ScreenLook::label(this, tableText(instructionText), instructionPlace,
                                ScreenLook::timesNewRoman(instructionPoints), ScreenLook::blue);
 
-    cmdOK = ScreenLook::commandButton(this, text(okCaption), okPlace, text(okToolTip));
-    cmdHelp = ScreenLook::commandButton(this, text(helpCaption), helpPlace, text(helpToolTip));
-    cmdAbout = ScreenLook::commandButton(this, text(aboutCaption), aboutPlace, text(aboutToolTip));
-    cmdExit = ScreenLook::commandButton(this, text(exitCaption), exitPlace, text(exitToolTip));
+    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), okPlace, tableText(okToolTip));
+    cmdHelp = ScreenLook::commandButton(this, tableText(helpCaption), helpPlace, tableText(helpToolTip));
+    cmdAbout = ScreenLook::commandButton(this, tableText(aboutCaption), aboutPlace, tableText(aboutToolTip));
+    cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), exitPlace, tableText(exitToolTip));
 
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
     // Typing in the field must never add an entry: the list is fixed.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(20);
-    Combo1->setToolTip(text(topicListToolTip));
-    Combo1->setAccessibleName(text(topicListText));
+    Combo1->setToolTip(tableText(topicListToolTip));
+    Combo1->setAccessibleName(tableText(topicListText));
     ScreenLook::place(Combo1, topicListPlace);
 
     Line1 = new LineControl(this, lineX1, lineX2, lineY, ScreenLook::red, lineThicknessPixels);
-    Image1 = new PictureBox(this, picturePlace, text(pictureDescription));
+    Image1 = new PictureBox(this, picturePlace, tableText(pictureDescription));
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -77,11 +71,11 @@ void FormMain::Form_Load()
 {
     Module1::SizeAndCenter(this, FormMainDesign::sizeFactor);
     for (const Topic& topic : topics)
-        Combo1->addItem(QString::fromUtf8(topic.name.data(), static_cast<qsizetype>(topic.name.size())));
+        Combo1->addItem(tableText(topic.name));
     // Filling an editable list selects its first entry; the window opens with none chosen.
     Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(QString::fromUtf8(FormMainDesign::topicListText));
-    Image1->loadPicture(ProgramFolder::file(QString::fromUtf8(FormMainDesign::pictureFileName)));
+    Combo1->setEditText(tableText(FormMainDesign::topicListText));
+    Image1->loadPicture(ProgramFolder::file(tableText(FormMainDesign::pictureFileName)));
 }
 
 int FormMain::selectedTopicIndex() const
@@ -97,14 +91,13 @@ void FormMain::cmdOK_Click()
 {
     const int index = selectedTopicIndex();
     if (index < 0 || index >= topicCount) {
-        MessageBoxes::showWarning(this, text(FormMainDesign::nothingSelectedWarning));
+        MessageBoxes::showWarning(this, tableText(FormMainDesign::nothingSelectedWarning));
         return;
     }
     const Topic& topic = topics[static_cast<std::size_t>(index)];
     if (!topic.firstScreen) {
         // Hiding the main window for a topic with nothing to show would leave the doctor stranded.
-        const QString name = QString::fromUtf8(topic.name.data(), static_cast<qsizetype>(topic.name.size()));
-        MessageBoxes::showMessage(this, text(FormMainDesign::noGuidanceNotice).arg(name));
+        MessageBoxes::showMessage(this, tableText(FormMainDesign::noGuidanceNotice).arg(tableText(topic.name)));
         return;
     }
     hide();

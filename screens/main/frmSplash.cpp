@@ -5,6 +5,7 @@
 #include "app/ProgramFolder.h"
 #include "app/ScreenLook.h"
 #include "app/ScreenRegistry.h"
+#include "app/TableText.h"
 #include "app/Twips.h"
 #include "screens/main/SplashDesign.h"
 
@@ -27,12 +28,12 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     ScreenLook::place(Frame1, framePlace);
 
-    Image1 = new PictureBox(Frame1, picturePlace, QString::fromUtf8(pictureDescription));
+    Image1 = new PictureBox(Frame1, picturePlace, tableText(pictureDescription));
     Image1->setObjectName(QStringLiteral("Image1"));
 
     for (const LabelDesign& design : SplashDesign::labels) {
-        auto* control = new QLabel(QString::fromUtf8(design.text), Frame1);
-        control->setObjectName(QString::fromUtf8(design.name));
+        auto* control = new QLabel(tableText(design.text), Frame1);
+        control->setObjectName(tableText(design.name));
         control->setTextFormat(Qt::PlainText);
         control->setFont(ScreenLook::arial(design.points, design.bold));
         ScreenLook::setTextColour(control, QColor(design.red, design.green, design.blue));
@@ -59,7 +60,7 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
 
 void frmSplash::Form_Load()
 {
-    Image1->loadPicture(ProgramFolder::file(QString::fromUtf8(SplashDesign::pictureFileName)));
+    Image1->loadPicture(ProgramFolder::file(tableText(SplashDesign::pictureFileName)));
     if (const QScreen* display = Twips::display())
         move(display->geometry().center() - rect().center());
     Timer1.start();

@@ -3,7 +3,9 @@
 // screen, every screen reachable, every walk ending where a doctor expects,
 // and each screen's layout following the rules all question screens share.
 
+#include "app/TableText.h"
 #include "screens/anemia/AnemiaScreens.h"
+
 #include "screens/anemia/tools/AnemiaTreeDiagram.h"
 
 #include <QtTest>
@@ -57,11 +59,6 @@ bool passesInOrder(const Walk& walk, int first, int then)
 {
     const auto at = std::find(walk.begin(), walk.end(), first);
     return at != walk.end() && at + 1 != walk.end() && *(at + 1) == then;
-}
-
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
 } // namespace
@@ -278,20 +275,20 @@ void AnemiaTreeShapeTest::diagramShowsEveryScreenOptionAndMessage()
         const QuestionScreenContent& content = screen(number);
         const QString name = QStringLiteral("FormAnemia%1").arg(number);
         QVERIFY2(diagram.contains(QStringLiteral("  %1 [shape=box").arg(name)), qPrintable(name));
-        QVERIFY(diagram.contains(text(AnemiaTreeDiagram::quoted(
+        QVERIFY(diagram.contains(tableText(AnemiaTreeDiagram::quoted(
                     AnemiaTreeDiagram::wrapped(content.prompt().text, 42))).mid(1).chopped(1)));
         int optionNumber = 0;
         for (const OptionContent& option : content.options) {
             ++optionNumber;
             const QString edge = QStringLiteral("Option%1: ").arg(optionNumber);
             QVERIFY(diagram.contains(
-                edge + text(AnemiaTreeDiagram::quoted(AnemiaTreeDiagram::wrapped(option.caption, 42))).mid(1).chopped(1)));
+                edge + tableText(AnemiaTreeDiagram::quoted(AnemiaTreeDiagram::wrapped(option.caption, 42))).mid(1).chopped(1)));
             if (option.outcome.message) {
-                QVERIFY(diagram.contains(text(AnemiaTreeDiagram::quoted(
+                QVERIFY(diagram.contains(tableText(AnemiaTreeDiagram::quoted(
                             AnemiaTreeDiagram::wrapped(*option.outcome.message, 42))).mid(1).chopped(1)));
             }
             if (option.outcome.goTo) {
-                const QString target = text(screenName(*option.outcome.goTo));
+                const QString target = tableText(screenName(*option.outcome.goTo));
                 const QString direct = QStringLiteral("  %1 -> %2 [label=\"%3").arg(name, target, edge);
                 const QString viaNote = QStringLiteral("  %1_Option%2 -> %3;").arg(name).arg(optionNumber).arg(target);
                 QVERIFY(option.outcome.message ? diagram.contains(viaNote) : diagram.contains(direct));
@@ -328,4 +325,5 @@ void AnemiaTreeShapeTest::diagramQuotesItsTexts()
 }
 
 QTEST_GUILESS_MAIN(AnemiaTreeShapeTest)
+#include "app/TableText.h"
 #include "tst_AnemiaTreeShape.moc"

@@ -1,3 +1,4 @@
+#include "app/TableText.h"
 #include "screens/main/Topics.h"
 
 #include <QSet>
@@ -17,8 +18,7 @@ private slots:
 
 static QString topicName(int index)
 {
-    const std::string_view name = topics.at(static_cast<std::size_t>(index)).name;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return tableText(topics.at(static_cast<std::size_t>(index)).name);
 }
 
 void tst_Topics::entries_data()
