@@ -5,7 +5,7 @@
 #include "screens/info/frmAbout.h"
 #include "screens/main/FormMain.h"
 #include "support/ScreenTestHelpers.h"
-#include "RecordingSysInfoPlatform.h"
+#include "support/RecordingSysInfoPlatform.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,14 +5,14 @@
 // A longer soak:         RandomUseTest --seed 100001 --sequences 20000 --steps 60
 // (or the variables NUVESSA_RANDOM_SEED, NUVESSA_RANDOM_SEQUENCES, NUVESSA_RANDOM_STEPS).
 
-#include "support/BoxAnswerer.h"
-#include "FakeLauncherPlatform.h"
 #include "KnownMessages.h"
 #include "ProgramInvariants.h"
 #include "RandomUser.h"
 
 #include "app/ScreenRegistry.h"
 #include "screens/info/SysInfoPlatformProvider.h"
+#include "support/BoxAnswerer.h"
+#include "support/RecordingSysInfoPlatform.h"
 #include "support/ScreenTestHelpers.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ private:
 
     KnownMessages m_messages;
     BoxAnswerer m_answerer;
-    FakeLauncherPlatform m_launcher;
+    RecordingSysInfoPlatform m_launcher;
     int m_programEnds = 0;
     QSet<ScreenKind> m_screensReached;
     int m_boxesSeen = 0;
@@ -154,7 +154,9 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
     ScreenTestHelpers::startClean();
     registry.setProgramEnd([this] { ++m_programEnds; });
     // Half the sequences run where System Information is installed, half where it is not.
-    m_launcher.setToolInstalled(seed % 2 == 0);
+    m_launcher = RecordingSysInfoPlatform{};
+    if (seed % 2 == 0)
+        m_launcher.toolPath = "C:\\Program Files\\MSINFO\\MSINFO32.EXE";
 
     QStringList log;
     auto failure = [&](const QStringList& problems) {
