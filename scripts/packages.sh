@@ -4,11 +4,12 @@
 # To build and run the program.
 NUVESSA_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools fonts-liberation2)
 
-# To build and pass every check: the program's, plus the headless X server and
-# accessibility bus for the end-to-end tests, Wine and mingw-w64 for the Windows
-# registry reader, clang for the fuzzer, Google Benchmark, and the packaging validators.
+# To build and pass every check: the program's, plus the headless X server, a
+# light window manager and the accessibility bus for the end-to-end tests, Wine
+# and mingw-w64 for the Windows registry reader, clang for the fuzzer, Google
+# Benchmark, and the packaging validators.
 NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
-  xvfb xauth dbus at-spi2-core python3-pyatspi xdotool
+  xvfb xauth x11-utils openbox dbus at-spi2-core python3-pyatspi xdotool
   g++-mingw-w64-x86-64 wine64 wine
   clang libclang-rt-14-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file imagemagick graphviz time)
