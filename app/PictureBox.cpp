@@ -1,17 +1,54 @@
 #include "app/PictureBox.h"
 
+#include "app/JpegOutline.h"
 #include "app/ScreenLook.h"
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QPixmap>
 
+#include <cerrno>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
-// Far more than any picture a box of these sizes could use; anything that
-// declares itself larger is not decoded at all. A progressive JPEG is decoded
-// whole before it is scaled down, so this also bounds what decoding takes
-// (some 24 MB at most, where 8000 x 8000 pixels took 190 MB).
-constexpr qint64 largestDeclaredPixels = 2048LL * 2048;
+// The whole file, when it is a regular file of at most maxBytes; nothing
+// otherwise. It is opened without blocking and without taking a terminal, so
+// that no FIFO or device in the picture's place can hold the program, and
+// sized from the open file itself, so that a sparse file of a terabyte is
+// never read.
+std::optional<QByteArray> readSmallRegularFile(const QString& path, std::size_t maxBytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<QByteArray> result;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size >= 0
+        && static_cast<std::size_t>(status.st_size) <= maxBytes) {
+        // One byte more than allowed shows a file that grew after the look.
+        QByteArray bytes(static_cast<qsizetype>(maxBytes) + 1, Qt::Uninitialized);
+        qsizetype filled = 0;
+        while (filled < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            filled += got;
+        }
+        if (static_cast<std::size_t>(filled) <= maxBytes) {
+            bytes.truncate(filled);
+            result = std::move(bytes);
+        }
+    }
+    ::close(fd);
+    return result;
+}
 } // namespace
 
 PictureBox::PictureBox(QWidget* window, const TwipsRect& rect, const QString& description)
@@ -22,18 +59,32 @@ PictureBox::PictureBox(QWidget* window, const TwipsRect& rect, const QString& de
     setAccessibleName(description);
 }
 
+void PictureBox::boundToolkitDecoding()
+{
+    // The largest picture that is decoded at all, at four bytes a pixel.
+    QImageReader::setAllocationLimit(static_cast<int>(JpegOutline::largestPixels * 4 / (1024 * 1024)));
+}
+
 bool PictureBox::loadPicture(const QString& filePath)
 {
     clear();
-    if (!QFileInfo(filePath).isFile())
+    std::optional<QByteArray> bytes = readSmallRegularFile(filePath, JpegOutline::largestFileBytes);
+    if (!bytes)
+        return false;
+    const JpegOutline outline = JpegOutline::of(
+        {reinterpret_cast<const std::uint8_t*>(bytes->constData()), static_cast<std::size_t>(bytes->size())});
+    if (!outline.decodingIsBounded())
         return false;
 
-    QImageReader reader(filePath);
-    const QSize declared = reader.size();
-    if (declared.isValid() && qint64(declared.width()) * declared.height() > largestDeclaredPixels)
-        return false;
+    // The pictures are JPEG files: whatever else stands under their names is
+    // not handed to another decoder.
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
     // Decoding straight to the box's size keeps memory bounded whatever the file holds.
-    if (declared.isValid() && !size().isEmpty())
+    if (!size().isEmpty())
         reader.setScaledSize(size());
     const QImage image = reader.read();
     if (image.isNull())

@@ -5,8 +5,9 @@
 struct TwipsRect;
 
 // A picture box that stretches its picture to fill the box. The picture is
-// read from a file beside the program at every load of its screen; a file that
-// is missing or is no readable picture leaves the box empty.
+// read from a JPEG file beside the program at every load of its screen; a file
+// that is missing, is no readable JPEG, or would take more than a moment or a
+// few megabytes to decode leaves the box empty.
 class PictureBox : public QLabel {
     Q_OBJECT
 
@@ -17,4 +18,7 @@ public:
     bool loadPicture(const QString& filePath);
 
     bool hasPicture() const;
+
+    // Lowers the toolkit's limit on any one decoded image to what these boxes need.
+    static void boundToolkitDecoding();
 };

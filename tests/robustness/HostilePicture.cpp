@@ -98,6 +98,36 @@ QByteArray pngDeclaring(int width, int height)
     return bytes.left(bytes.size() / 2);
 }
 
+QByteArray jpegRepeatingAScan(int width, int height, int extraScans)
+{
+    QByteArray bytes = jpegDeclaring(width, height, true);
+    // The last scan runs from the last start-of-scan marker to the end-of-image marker.
+    const qsizetype scan = bytes.lastIndexOf("\xff\xda");
+    const qsizetype end = bytes.lastIndexOf("\xff\xd9");
+    if (scan < 0 || end < scan)
+        return {};
+    bytes.insert(end, bytes.mid(scan, end - scan).repeated(extraScans));
+    return bytes;
+}
+
+QByteArray iconHoldingPng(int side)
+{
+    QImage black(side, side, QImage::Format_Grayscale8);
+    black.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    black.save(&buffer, "png");
+    // The icon directory: reserved, type 1 (icon), one entry; the entry claims
+    // 256 x 256 (written 0 x 0), one plane and 32 bits a pixel, then gives the
+    // PNG's size and where it starts, in little-endian order.
+    QByteArray icon("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14);
+    for (const quint32 value : {static_cast<quint32>(png.size()), quint32{22}})
+        for (int i = 0; i < 4; ++i)
+            icon += static_cast<char>((value >> (8 * i)) & 0xff);
+    return icon + png;
+}
+
 bool layDown(Kind kind, const QString& folder, const QString& fileName, const QString& soundPicture)
 {
     const QString path = QDir(folder).filePath(fileName);
@@ -125,6 +155,14 @@ bool layDown(Kind kind, const QString& folder, const QString& fileName, const QS
         return write(path, jpegDeclaring(2000, 2000, true));
     case Kind::LargePng:
         return write(path, pngDeclaring(8000, 8000));
+    case Kind::Sparse: {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("\xff\xd8", 2) == 2 && file.resize(1LL << 40);
+    }
+    case Kind::ScanBomb:
+        return write(path, jpegRepeatingAScan(2048, 2048, 20000));
+    case Kind::IconUnderJpegName:
+        return write(path, iconHoldingPng(5600));
     }
     return false;
 }

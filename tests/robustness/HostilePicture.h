@@ -19,6 +19,9 @@ enum class Kind {
     LargeProgressive, // a progressive JPEG declaring 8000 x 8000 pixels, its data cut short
     BigProgressive,   // a progressive JPEG declaring 2000 x 2000 pixels, its data cut short
     LargePng,         // a PNG under a JPEG's name declaring 8000 x 8000 pixels, cut short
+    Sparse,           // a JPEG start marker, then a terabyte of sparse zeros
+    ScanBomb,         // a progressive JPEG of 2048 x 2048 pixels repeating one scan 20,000 times
+    IconUnderJpegName, // an icon file claiming 256 x 256 that holds a 5600 x 5600 PNG
 };
 
 // A small JPEG, baseline or progressive, whose frame header claims the given size.
@@ -29,6 +32,13 @@ QSize declaredJpegSize(const QByteArray& jpeg);
 
 // A small PNG whose header claims the given size, its pixel data cut short.
 QByteArray pngDeclaring(int width, int height);
+
+// A progressive JPEG declaring width x height whose last scan comes again extraScans times.
+QByteArray jpegRepeatingAScan(int width, int height, int extraScans);
+
+// An icon file whose one entry claims 256 x 256 pixels and holds a whole,
+// black PNG of side x side pixels.
+QByteArray iconHoldingPng(int side);
 
 // Puts the file (or folder) named fileName into folder as the kind says;
 // soundPicture is the path of a good picture to copy or cut short.

@@ -1,6 +1,7 @@
 // Bad pictures beside the program: missing, empty, cut short, no picture at
-// all, a folder, or declaring sizes far beyond any screen. Every window must
-// still open and work, memory must stay within bounds, and nothing may crash.
+// all, a folder, declaring sizes far beyond any screen, sparse, repeating a
+// scan without end, or another format under a JPEG's name. Every window must
+// still open at once and work, memory must stay within bounds, and nothing may crash.
 
 #include "HostilePicture.h"
 
@@ -10,6 +11,7 @@
 #include "support/ScreenTestHelpers.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QImageReader>
 #include <QFile>
@@ -90,6 +92,9 @@ void HostilePicturesTest::craftedPicturesDeclareWhatTheySay()
         {HostilePicture::jpegDeclaring(60000, 60000, false), {60000, 60000}, "jpeg"},
         {HostilePicture::jpegDeclaring(8000, 8000, true), {8000, 8000}, "jpeg"},
         {HostilePicture::pngDeclaring(8000, 8000), {8000, 8000}, "png"},
+        {HostilePicture::jpegRepeatingAScan(2048, 2048, 20000), {2048, 2048}, "jpeg"},
+        // Under a JPEG's name, the toolkit would take this for an icon of 256 x 256.
+        {HostilePicture::iconHoldingPng(5600), {256, 256}, "ico"},
     };
     for (const Crafted& file : crafted) {
         QVERIFY(!file.bytes.isEmpty());
@@ -119,6 +124,10 @@ void HostilePicturesTest::everyWindowWorks_data()
     QTest::newRow("PNG declaring 8000 x 8000") << Kind::LargePng << false;
     // Within the largest size the picture box decodes: shown, as far as the data goes.
     QTest::newRow("progressive JPEG declaring 2000 x 2000") << Kind::BigProgressive << true;
+    // Each would keep the doctor's windows from opening for minutes or more.
+    QTest::newRow("a terabyte of sparse zeros") << Kind::Sparse << false;
+    QTest::newRow("one scan repeated 20,000 times") << Kind::ScanBomb << false;
+    QTest::newRow("an icon holding a huge PNG") << Kind::IconUnderJpegName << false;
 }
 
 void HostilePicturesTest::everyWindowWorks()
@@ -138,13 +147,20 @@ void HostilePicturesTest::everyWindowWorks()
 
     // The splash screen opens with whatever picture could be read, and leaves on a key.
     ScreenRegistry& registry = ScreenRegistry::instance();
+    QElapsedTimer opening;
+    opening.start();
     registry.show(ScreenKind::frmSplash);
+    // No picture may hold a window back: a second is far more than any sound
+    // case takes, even in the sanitizer build, and far less than a hostile one.
+    QVERIFY2(opening.elapsed() < 1000, qPrintable(QStringLiteral("the splash screen took %1 ms").arg(opening.elapsed())));
     settle();
     QVERIFY(loadedWindow(ScreenKind::frmSplash) && loadedWindow(ScreenKind::frmSplash)->isVisible());
     auto* splashPicture = control<PictureBox>(ScreenKind::frmSplash, "Image1");
     QVERIFY(splashPicture);
     QCOMPARE(splashPicture->hasPicture(), pictureShown);
+    opening.restart();
     QTest::keyClick(loadedWindow(ScreenKind::frmSplash), Qt::Key_Space);
+    QVERIFY2(opening.elapsed() < 1000, qPrintable(QStringLiteral("the main window took %1 ms").arg(opening.elapsed())));
     settle();
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
 
