@@ -5,11 +5,13 @@
 NUVESSA_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools fonts-liberation2)
 
 # To build and pass every check: the program's, plus the headless X server, a
-# light window manager and the accessibility bus for the end-to-end tests, Wine
+# light window manager and the accessibility bus for the end-to-end tests (with
+# the bus's X11 autolaunch, which a program must not leave running), Wine
 # and mingw-w64 for the Windows registry reader, clang for the fuzzer, Google
 # Benchmark, and the packaging validators.
 NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
   xvfb xauth x11-utils openbox dbus at-spi2-core python3-pyatspi xdotool
+  dbus-x11
   g++-mingw-w64-x86-64 wine64 wine
   clang libclang-rt-14-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file imagemagick graphviz time)

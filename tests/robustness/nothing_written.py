@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
 """Runs the real program under X with empty home, configuration, data and
 cache folders, uses every window by keyboard as a user would, exits, and fails
-if the program wrote any file: there, in its own folder, or in the folder it
-was started from. A font cache of the windowing system is allowed.
+if the program wrote any file or made any folder: there, in its own folder, or
+in the folder it was started from. A font cache of the windowing system is
+allowed. It also fails if any process the program started outlives it. The
+session is a hostile one: no session bus, standard output and error a pipe
+whose reader has gone, and a splash picture cut short, whose warning is the
+first write to that pipe.
 
 Usage (under an X server, e.g. xvfb-run -a): nothing_written.py PATH-TO-nuvessa
 """
@@ -25,8 +29,8 @@ def xdotool(*arguments, timeout=WAIT_SECONDS):
 
 
 class Session:
-    def __init__(self, program, environment, folder):
-        self.process = subprocess.Popen([program], env=environment, cwd=folder)
+    def __init__(self, program, environment, folder, output):
+        self.process = subprocess.Popen([program], env=environment, cwd=folder, stdout=output, stderr=output)
         self.steps = []
 
     def window(self, name):
@@ -73,6 +77,8 @@ def use_every_window(session):
     deadline = time.monotonic() + WAIT_SECONDS
     splash = []
     while not splash and time.monotonic() < deadline:
+        if session.process.poll() is not None:
+            session.fail(f"the program ended with status {session.process.returncode} before its first window")
         splash = xdotool("search", "--all", "--onlyvisible", "--pid", str(session.process.pid), "--class", "")
         time.sleep(0.05)
     if not splash:
@@ -122,13 +128,28 @@ def use_every_window(session):
     session.keys("alt+e")               # Exit
 
 
-def files_under(folder):
+def written_under(folder):
     found = []
-    for root, _, names in os.walk(folder):
-        for name in names:
+    for root, folders, names in os.walk(folder):
+        for name in folders + names:
             path = os.path.join(root, name)
             if not any(part in path for part in ALLOWED_PARTS):
                 found.append(path)
+    return found
+
+
+def processes_left_behind(marker):
+    """Processes still running whose environment holds the marker, which only
+    the program's own environment, and so its children's, contains."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/environ", "rb") as environ, open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                if marker.encode() in environ.read():
+                    command = cmdline.read().replace(b"\0", b" ").decode(errors="replace")
+                    found.append(f"{pid}: {command}")
+        except OSError:
+            continue
     return found
 
 
@@ -142,6 +163,8 @@ def main():
         os.mkdir(program_folder)
         for name in ("nuvessa", "Ut1.jpg", "UT2.jpg"):
             shutil.copy2(os.path.join(os.path.dirname(built), name), program_folder)
+        splash_picture = os.path.join(program_folder, "UT2.jpg")
+        os.truncate(splash_picture, os.path.getsize(splash_picture) // 3)
         before = {name: os.stat(os.path.join(program_folder, name)).st_mtime_ns
                   for name in os.listdir(program_folder)}
 
@@ -164,7 +187,11 @@ def main():
         if "XAUTHORITY" in os.environ:
             environment["XAUTHORITY"] = os.environ["XAUTHORITY"]
 
-        session = Session(os.path.join(program_folder, "nuvessa"), environment, watched["start"])
+        # No session bus address is set: none may be started that outlives the program.
+        reader, writer = os.pipe()
+        os.close(reader)
+        session = Session(os.path.join(program_folder, "nuvessa"), environment, watched["start"], writer)
+        os.close(writer)
         use_every_window(session)
         try:
             code = session.process.wait(timeout=WAIT_SECONDS)
@@ -173,16 +200,22 @@ def main():
         if code != 0:
             session.fail(f"the program ended with status {code}")
 
+        # A daemon that outlived the program may still be on its way up.
+        time.sleep(0.5)
+        left = processes_left_behind(watched["home"])
+        if left:
+            sys.exit("FAIL: processes outlived the program:\n  " + "\n  ".join(left))
+
         written = []
         for folder in watched.values():
-            written += files_under(folder)
+            written += written_under(folder)
         after = {name: os.stat(os.path.join(program_folder, name)).st_mtime_ns
                  for name in os.listdir(program_folder)}
         if after != before:
             written.append(f"{program_folder} changed: {sorted(set(after) ^ set(before)) or 'a file rewritten'}")
         if written:
             sys.exit("FAIL: the program wrote:\n  " + "\n  ".join(written))
-        print(f"PASS: {len(session.steps)} steps, every window used, nothing written")
+        print(f"PASS: {len(session.steps)} steps, every window used, nothing written, nothing left running")
 
 
 if __name__ == "__main__":
