@@ -248,6 +248,48 @@ def visible_x_windows(pid=None):
     return windows
 
 
+def x_property(window_id, name):
+    """An X window's property as xprop prints it (after "=", or on the lines
+    below its name), or None when it is not set."""
+    out = subprocess.run(["xprop", "-id", str(window_id), name], capture_output=True, text=True,
+                         timeout=20).stdout
+    first, _, rest = out.partition("\n")
+    return first.split("=", 1)[1].strip() if "=" in first else (rest.strip() or None)
+
+
+def _window_info(window_id, *options):
+    out = subprocess.run(["xwininfo", *options, "-id", str(window_id)], capture_output=True, text=True,
+                         timeout=20).stdout
+    return dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
+
+
+def outer_geometry(window_id):
+    """Left, top, width and height of a window as it stands on the display,
+    with the frame and title bar the window manager put around it: the
+    geometry of its topmost ancestor below the root window."""
+    outer = window_id
+    while True:
+        tree = _window_info(outer, "-tree")
+        if tree["Parent window id"].split()[0] == tree["Root window id"].split()[0]:
+            break
+        outer = int(tree["Parent window id"].split()[0], 16)
+    info = _window_info(outer)
+    return tuple(int(info[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
+def client_position(window_id):
+    info = _window_info(window_id)
+    return int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"])
+
+
+def display_size():
+    return tuple(int(n) for n in xdotool("getdisplaygeometry").split())
+
+
+def focused_x_window():
+    return int(xdotool("getwindowfocus", check=False).strip() or 0)
+
+
 # ---- the program ---------------------------------------------------------
 
 class Program:
