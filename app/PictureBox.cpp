@@ -32,13 +32,17 @@ bool PictureBox::loadPicture(const QString& filePath)
     const QSize declared = reader.size();
     if (declared.isValid() && qint64(declared.width()) * declared.height() > largestDeclaredPixels)
         return false;
-    // Decoding straight to the box's size keeps memory bounded whatever the file holds.
+    // Decoding straight to the box's size keeps memory bounded whatever the file holds;
+    // the size is the display's own pixels, so that a scaled desktop shows the picture sharp.
+    const qreal ratio = devicePixelRatioF();
     if (declared.isValid() && !size().isEmpty())
-        reader.setScaledSize(size());
+        reader.setScaledSize(size() * ratio);
     const QImage image = reader.read();
     if (image.isNull())
         return false;
-    setPixmap(QPixmap::fromImage(image));
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(ratio);
+    setPixmap(picture);
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include "app/PlatformChoice.h"
 #include "app/SizingArithmetic.h"
 
 #include <QTest>
@@ -10,6 +11,9 @@ private slots:
     void workedExample();
     void twipsPerPixel_data();
     void twipsPerPixel();
+    // The sizes and places above hold only where the program may place its windows.
+    void platformForSession_data();
+    void platformForSession();
 };
 
 void tst_SizingArithmetic::workedExample_data()
@@ -61,6 +65,38 @@ void tst_SizingArithmetic::twipsPerPixel()
     QFETCH(double, dpi);
     QFETCH(double, twips);
     QCOMPARE(SizingArithmetic::twipsPerPixel(dpi), twips);
+}
+
+void tst_SizingArithmetic::platformForSession_data()
+{
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QByteArray>("x11");
+    QTest::addColumn<QByteArray>("session");
+    QTest::addColumn<QString>("platform");
+
+    // An empty value stands for a variable that is not set.
+    QTest::newRow("Wayland desktop with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+                                                   << QByteArray("wayland") << "xcb";
+    QTest::newRow("Wayland session, socket not named") << QByteArray() << QByteArray() << QByteArray(":0")
+                                                       << QByteArray("wayland") << "xcb";
+    QTest::newRow("the user chose Wayland") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
+                                            << QByteArray("wayland") << "";
+    QTest::newRow("Wayland only") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray("wayland")
+                                  << "";
+    QTest::newRow("X11 desktop") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray("x11") << "";
+}
+
+void tst_SizingArithmetic::platformForSession()
+{
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, x11);
+    QFETCH(QByteArray, session);
+    QFETCH(QString, platform);
+    const auto value = [](const QByteArray& text) { return text.isEmpty() ? nullptr : text.constData(); };
+    const std::string result = PlatformChoice::forSession(value(chosen), value(wayland), value(x11), value(session));
+    QCOMPARE(QString::fromStdString(result), platform);
 }
 
 QTEST_APPLESS_MAIN(tst_SizingArithmetic)
