@@ -265,16 +265,14 @@ def _window_info(window_id, *options):
 
 def outer_geometry(window_id):
     """Left, top, width and height of a window as it stands on the display,
-    with the frame and title bar the window manager put around it: the
-    geometry of its topmost ancestor below the root window."""
-    outer = window_id
-    while True:
-        tree = _window_info(outer, "-tree")
-        if tree["Parent window id"].split()[0] == tree["Root window id"].split()[0]:
-            break
-        outer = int(tree["Parent window id"].split()[0], 16)
-    info = _window_info(outer)
-    return tuple(int(info[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    with the frame and title bar its window manager drew around it (as the
+    window manager states them; some frames hold invisible borders too)."""
+    left, top = client_position(window_id)
+    info = _window_info(window_id)
+    extents = x_property(window_id, "_NET_FRAME_EXTENTS")
+    frame_left, frame_right, frame_top, frame_bottom = (int(n) for n in extents.split(", ")) if extents else (0,) * 4
+    return (left - frame_left, top - frame_top, int(info["Width"]) + frame_left + frame_right,
+            int(info["Height"]) + frame_top + frame_bottom)
 
 
 def client_position(window_id):
