@@ -249,39 +249,24 @@ def visible_x_windows(pid=None):
 
 
 def x_property(window_id, name):
-    """An X window's property as xprop prints it (after "=", or on the lines
-    below its name), or None when it is not set."""
-    out = subprocess.run(["xprop", "-id", str(window_id), name], capture_output=True, text=True,
-                         timeout=20).stdout
-    first, _, rest = out.partition("\n")
-    return first.split("=", 1)[1].strip() if "=" in first else (rest.strip() or None)
-
-
-def _window_info(window_id, *options):
-    out = subprocess.run(["xwininfo", *options, "-id", str(window_id)], capture_output=True, text=True,
-                         timeout=20).stdout
-    return dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
-
-
-def outer_geometry(window_id):
-    """Left, top, width and height of a window as it stands on the display,
-    with the frame and title bar its window manager drew around it (as the
-    window manager states them; some frames hold invisible borders too)."""
-    left, top = client_position(window_id)
-    info = _window_info(window_id)
-    extents = x_property(window_id, "_NET_FRAME_EXTENTS")
-    frame_left, frame_right, frame_top, frame_bottom = (int(n) for n in extents.split(", ")) if extents else (0,) * 4
-    return (left - frame_left, top - frame_top, int(info["Width"]) + frame_left + frame_right,
-            int(info["Height"]) + frame_top + frame_bottom)
+    """An X window's property as xprop prints it, or None when it is not set."""
+    out = subprocess.run(["xprop", "-id", str(window_id), name], capture_output=True, text=True).stdout
+    return out.split("=", 1)[1].strip() if "=" in out else None
 
 
 def client_position(window_id):
-    info = _window_info(window_id)
-    return int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"])
+    out = subprocess.run(["xwininfo", "-id", str(window_id)], capture_output=True, text=True).stdout
+    info = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
+    return tuple(int(info[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 
-def display_size():
-    return tuple(int(n) for n in xdotool("getdisplaygeometry").split())
+def outer_geometry(window_id):
+    """Left, top, width and height of a window with the frame its window
+    manager states it drew around it (visible frame only)."""
+    left, top, width, height = client_position(window_id)
+    extents = x_property(window_id, "_NET_FRAME_EXTENTS")
+    l, r, t, b = (int(n) for n in extents.split(", ")) if extents else (0,) * 4
+    return left - l, top - t, width + l + r, height + t + b
 
 
 def focused_x_window():

@@ -6,8 +6,8 @@ import pyatspi
 
 import os
 
-from nuvessa_driver import (Program, descendants, display_size, enable_accessibility_bus, focused_x_window,
-                            is_showing, outer_geometry, visible_x_windows, wait_for, xdotool)
+from nuvessa_driver import (Program, descendants, enable_accessibility_bus, focused_x_window, is_showing,
+                            outer_geometry, visible_x_windows, wait_for, xdotool)
 
 WINDOW_MANAGER = os.environ.get("NUVESSA_E2E_WINDOW_MANAGER")
 
@@ -67,15 +67,13 @@ class Scenario(unittest.TestCase):
         return self.main_window()
 
     def assert_sized_and_centred(self, window_id, factor):
-        """The window, frame and title bar included, is that share of the
-        display and stands at its centre, to a pixel."""
-        width, height = display_size()
+        """The window, frame and title bar included, is that share of the display, centred, to a pixel."""
+        width, height = (int(n) for n in xdotool("getdisplaygeometry").split())
         left, top, outer_width, outer_height = outer_geometry(window_id)
-        expected = (round(width * factor), round(height * factor))
-        self.assertLessEqual(abs(outer_width - expected[0]), 1, f"outer width {outer_width}, not {expected[0]}")
-        self.assertLessEqual(abs(outer_height - expected[1]), 1, f"outer height {outer_height}, not {expected[1]}")
-        self.assertLessEqual(abs(left - (width - outer_width) / 2), 1, f"left {left} of {outer_width} in {width}")
-        self.assertLessEqual(abs(top - (height - outer_height) / 2), 1, f"top {top} of {outer_height} in {height}")
+        for got, wanted in ((outer_width, width * factor), (outer_height, height * factor),
+                            (left, (width - outer_width) / 2), (top, (height - outer_height) / 2)):
+            self.assertLessEqual(abs(got - wanted), 1,
+                                 f"{outer_width}x{outer_height}+{left}+{top} on {width}x{height}")
 
     def assert_showing(self, *names):
         shown = sorted(w.name for w in self.program.showing())
@@ -85,7 +83,8 @@ class Scenario(unittest.TestCase):
         status = self.program.wait_end()
         self.assertEqual(status, 0, f"the program ended with status {status}: {self.program.output()}")
         self.assertEqual(self.program.leftovers(), [], "processes of the program were left behind")
-        self.assertEqual(sorted(visible_x_windows()), sorted(self.windows_before), "windows were left on the display")
+        self.assertEqual(sorted(visible_x_windows()), sorted(self.windows_before),
+                         "windows were left on the display")
 
 
 __all__ = ["Scenario", "is_showing", "MAIN_TITLE", "WINDOW_MANAGER", "NOTHING_CHOSEN", "NOTHING_SELECTED_ON_SCREEN"]

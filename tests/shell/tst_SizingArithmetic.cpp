@@ -12,7 +12,6 @@ private slots:
     void twipsPerPixel_data();
     void twipsPerPixel();
     // The sizes and places above hold only where the program may place its windows.
-    void platformForSession_data();
     void platformForSession();
 };
 
@@ -67,36 +66,22 @@ void tst_SizingArithmetic::twipsPerPixel()
     QCOMPARE(SizingArithmetic::twipsPerPixel(dpi), twips);
 }
 
-void tst_SizingArithmetic::platformForSession_data()
-{
-    QTest::addColumn<QByteArray>("chosen");
-    QTest::addColumn<QByteArray>("wayland");
-    QTest::addColumn<QByteArray>("x11");
-    QTest::addColumn<QByteArray>("session");
-    QTest::addColumn<QString>("platform");
-
-    // An empty value stands for a variable that is not set.
-    QTest::newRow("Wayland desktop with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
-                                                   << QByteArray("wayland") << "xcb";
-    QTest::newRow("Wayland session, socket not named") << QByteArray() << QByteArray() << QByteArray(":0")
-                                                       << QByteArray("wayland") << "xcb";
-    QTest::newRow("the user chose Wayland") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-                                            << QByteArray("wayland") << "";
-    QTest::newRow("Wayland only") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray("wayland")
-                                  << "";
-    QTest::newRow("X11 desktop") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray("x11") << "";
-}
-
 void tst_SizingArithmetic::platformForSession()
 {
-    QFETCH(QByteArray, chosen);
-    QFETCH(QByteArray, wayland);
-    QFETCH(QByteArray, x11);
-    QFETCH(QByteArray, session);
-    QFETCH(QString, platform);
-    const auto value = [](const QByteArray& text) { return text.isEmpty() ? nullptr : text.constData(); };
-    const std::string result = PlatformChoice::forSession(value(chosen), value(wayland), value(x11), value(session));
-    QCOMPARE(QString::fromStdString(result), platform);
+    // QT_QPA_PLATFORM, WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE (null when unset), and the platform asked for.
+    struct Session {
+        const char *chosen, *wayland, *x11, *type, *platform;
+    };
+    const Session sessions[] = {
+        {nullptr, "wayland-0", ":0", "wayland", "xcb"}, // a Wayland desktop with XWayland
+        {nullptr, nullptr, ":0", "wayland", "xcb"},     // its socket not named
+        {"wayland", "wayland-0", ":0", "wayland", ""},  // the user's own choice stands
+        {nullptr, "wayland-0", nullptr, "wayland", ""}, // Wayland only
+        {nullptr, nullptr, ":0", "x11", ""},
+    };
+    for (const Session& session : sessions)
+        QCOMPARE(PlatformChoice::forSession(session.chosen, session.wayland, session.x11, session.type),
+                 std::string(session.platform));
 }
 
 QTEST_APPLESS_MAIN(tst_SizingArithmetic)
