@@ -70,6 +70,54 @@ bool windowManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_
                                                      XCB_ATOM_ATOM);
     return std::find(supported.begin(), supported.end(), feature) != supported.end();
 }
+// Waits, a short and bounded time, for the window manager to state the frame of a window.
+std::vector<uint32_t> awaitFrameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents)
+{
+    QElapsedTimer waited;
+    waited.start();
+    std::vector<uint32_t> answer;
+    while ((answer = property(connection, window, extents, XCB_ATOM_CARDINAL)).size() < 4
+           && waited.elapsed() < frameAnswerWaitMs)
+        QThread::msleep(frameAnswerPollMs);
+    return answer;
+}
+
+void copyProperty(xcb_connection_t* connection, xcb_window_t from, xcb_window_t to, xcb_atom_t name)
+{
+    const ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, from, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
+    if (reply && reply->type != XCB_ATOM_NONE)
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, to, name, reply->type, reply->format,
+                            static_cast<uint32_t>(xcb_get_property_value_length(reply.get()) / (reply->format / 8)),
+                            xcb_get_property_value(reply.get()));
+}
+
+// For a window manager that frames windows without answering frame requests:
+// a stand-in of the same kind and decoration is mapped minimised and off the
+// taskbar, so that nothing shows, and its frame is read before it goes again.
+std::vector<uint32_t> standInFrameExtents(xcb_connection_t* connection, xcb_window_t root, xcb_window_t model,
+                                          xcb_atom_t extents)
+{
+    const xcb_window_t standIn = xcb_generate_id(connection);
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, standIn, root, 0, 0, 64, 64, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+    for (const char* name : {"_NET_WM_WINDOW_TYPE", "_MOTIF_WM_HINTS", "WM_NORMAL_HINTS"})
+        copyProperty(connection, model, standIn, atom(connection, name));
+    // WM_HINTS: the initial state (flag 2) is iconic (3).
+    const uint32_t hints[9] = {2, 0, 3, 0, 0, 0, 0, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, standIn, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32, 9,
+                        hints);
+    const uint32_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                               atom(connection, "_NET_WM_STATE_SKIP_PAGER"), atom(connection, "_NET_WM_STATE_HIDDEN")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, standIn, atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM,
+                        32, 3, states);
+    xcb_map_window(connection, standIn);
+    xcb_flush(connection);
+    std::vector<uint32_t> answer = awaitFrameExtents(connection, standIn, extents);
+    xcb_destroy_window(connection, standIn);
+    xcb_flush(connection);
+    return answer;
+}
 } // namespace
 
 QMarginsF X11WindowManager::frameExtents(QWidget* window)
@@ -81,24 +129,24 @@ QMarginsF X11WindowManager::frameExtents(QWidget* window)
     const xcb_window_t root = rootOf(connection, id);
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    if (root == XCB_WINDOW_NONE || !windowManagerSupports(connection, root, request))
+    if (root == XCB_WINDOW_NONE || !windowManagerSupports(connection, root, extents))
         return {};
 
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
-    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
-
-    QElapsedTimer waited;
-    waited.start();
     std::vector<uint32_t> answer;
-    while ((answer = property(connection, id, extents, XCB_ATOM_CARDINAL)).size() < 4
-           && waited.elapsed() < frameAnswerWaitMs)
-        QThread::msleep(frameAnswerPollMs);
+    if (windowManagerSupports(connection, root, request)) {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = id;
+        message.type = request;
+        xcb_send_event(connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+        xcb_flush(connection);
+        answer = awaitFrameExtents(connection, id, extents);
+    } else {
+        answer = standInFrameExtents(connection, root, id, extents);
+    }
     if (answer.size() < 4)
         return {};
     // Left, right, top, bottom, in the display's own pixels.
