@@ -41,22 +41,26 @@ void SizeAndCenter(QWidget* window, double sizeFactor)
     const double tppX = Twips::perPixelX();
     const double tppY = Twips::perPixelY();
     const QRect whole = display->geometry();
+    const QSizeF extent = X11WindowManager::displaySize(display);
     // The window's height and width are its outer ones, frame and title bar included.
     const QMarginsF frame = frameOf(window);
     const double frameWidth = frame.left() + frame.right();
     const double frameHeight = frame.top() + frame.bottom();
 
-    const auto displayHeight = static_cast<float>(whole.height() * tppY);
+    const auto displayHeight = static_cast<float>(extent.height() * tppY);
     const float height = SizingArithmetic::scaledExtent(displayHeight, sizeFactor);
     window->resize(window->width(), clientPixels(height, tppY, frameHeight));
 
-    const auto displayWidth = static_cast<float>(whole.width() * tppX);
+    const auto displayWidth = static_cast<float>(extent.width() * tppX);
     const float width = SizingArithmetic::scaledExtent(displayWidth, sizeFactor);
     window->resize(clientPixels(width, tppX, frameWidth), window->height());
 
-    // Read the size back: the toolkit may have adjusted what was asked for.
-    const auto windowHeight = static_cast<float>((window->height() + frameHeight) * tppY);
-    const auto windowWidth = static_cast<float>((window->width() + frameWidth) * tppX);
+    // Read the size back: the toolkit may have adjusted what was asked for, and at
+    // a scale such as 150 % the display shows it in whole pixels of its own.
+    const double ratio = window->devicePixelRatioF();
+    const auto shown = [ratio](int extent) { return std::round(extent * ratio) / ratio; };
+    const auto windowHeight = static_cast<float>((shown(window->height()) + frameHeight) * tppY);
+    const auto windowWidth = static_cast<float>((shown(window->width()) + frameWidth) * tppX);
     const float left = SizingArithmetic::centredOffset(displayWidth, windowWidth);
     const float top = SizingArithmetic::centredOffset(displayHeight, windowHeight);
     // The outer corner goes to that place. The client area is placed inside the

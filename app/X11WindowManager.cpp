@@ -1,5 +1,7 @@
 #include "app/X11WindowManager.h"
 
+#include <QScreen>
+
 #ifdef NUVESSA_HAVE_XCB
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -120,6 +122,16 @@ std::vector<uint32_t> standInFrameExtents(xcb_connection_t* connection, xcb_wind
 }
 } // namespace
 
+QSizeF X11WindowManager::displaySize(const QScreen* display)
+{
+    xcb_connection_t* connection = x11Connection();
+    // One X screen spans every monitor; its size is the display's only when there is one.
+    if (!connection || QGuiApplication::screens().size() != 1)
+        return display->geometry().size();
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    return QSizeF(screen->width_in_pixels, screen->height_in_pixels) / display->devicePixelRatio();
+}
+
 QMarginsF X11WindowManager::frameExtents(QWidget* window)
 {
     xcb_connection_t* connection = x11Connection();
@@ -168,6 +180,11 @@ void X11WindowManager::keepOffTaskbar(QWidget* window)
 }
 
 #else
+
+QSizeF X11WindowManager::displaySize(const QScreen* display)
+{
+    return display->geometry().size();
+}
 
 QMarginsF X11WindowManager::frameExtents(QWidget*)
 {
