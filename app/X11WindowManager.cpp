@@ -72,6 +72,7 @@ bool windowManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_
                                                      XCB_ATOM_ATOM);
     return std::find(supported.begin(), supported.end(), feature) != supported.end();
 }
+
 // Waits, a short and bounded time, for the window manager to state the frame of a window.
 std::vector<uint32_t> awaitFrameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents)
 {
@@ -146,6 +147,7 @@ QMarginsF X11WindowManager::frameExtents(QWidget* window)
 
     std::vector<uint32_t> answer;
     if (windowManagerSupports(connection, root, request)) {
+        // Asked of the window manager itself, which states the frame on the window.
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
