@@ -3,6 +3,7 @@
 #include "app/ScreenRegistry.h"
 #include "app/SizingArithmetic.h"
 #include "app/Twips.h"
+#include "app/X11WindowManager.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -12,9 +13,23 @@
 namespace Module1 {
 
 namespace {
-int pixels(float twips, double twipsPerPixel)
+// Twips of the outer window in pixels of its client area, the frame taken off.
+int clientPixels(float outerTwips, double twipsPerPixel, double framePixels)
 {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
+    return static_cast<int>(std::lround(outerTwips / twipsPerPixel - framePixels));
+}
+
+// The frame and title bar around the window. Once it has been on view the
+// toolkit knows them; before its first show only the window manager does.
+QMarginsF frameOf(QWidget* window)
+{
+    if (window->isVisible()) {
+        const QRect outer = window->frameGeometry();
+        const QRect client = window->geometry();
+        return QMarginsF(client.left() - outer.left(), client.top() - outer.top(),
+                         outer.right() - client.right(), outer.bottom() - client.bottom());
+    }
+    return X11WindowManager::frameExtents(window);
 }
 } // namespace
 
@@ -26,24 +41,34 @@ void SizeAndCenter(QWidget* window, double sizeFactor)
     const double tppX = Twips::perPixelX();
     const double tppY = Twips::perPixelY();
     const QRect whole = display->geometry();
-    // The frame is part of the window's outer size; before the first show the
-    // toolkit may not know it yet, and then the two sizes are the same.
-    const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
+    const QSizeF extent = X11WindowManager::displaySize(display);
+    // The window's height and width are its outer ones, frame and title bar included.
+    const QMarginsF frame = frameOf(window);
+    const double frameWidth = frame.left() + frame.right();
+    const double frameHeight = frame.top() + frame.bottom();
 
-    const auto displayHeight = static_cast<float>(whole.height() * tppY);
+    const auto displayHeight = static_cast<float>(extent.height() * tppY);
     const float height = SizingArithmetic::scaledExtent(displayHeight, sizeFactor);
-    window->resize(window->width(), pixels(height, tppY) - frameExtra.height());
+    window->resize(window->width(), clientPixels(height, tppY, frameHeight));
 
-    const auto displayWidth = static_cast<float>(whole.width() * tppX);
+    const auto displayWidth = static_cast<float>(extent.width() * tppX);
     const float width = SizingArithmetic::scaledExtent(displayWidth, sizeFactor);
-    window->resize(pixels(width, tppX) - frameExtra.width(), window->height());
+    window->resize(clientPixels(width, tppX, frameWidth), window->height());
 
-    // Read the outer size back: the toolkit may have adjusted what was asked for.
-    const auto windowHeight = static_cast<float>(window->frameGeometry().height() * tppY);
-    const auto windowWidth = static_cast<float>(window->frameGeometry().width() * tppX);
+    // Read the size back: the toolkit may have adjusted what was asked for, and at
+    // a scale such as 150 % the display shows it in whole pixels of its own.
+    const double ratio = window->devicePixelRatioF();
+    const auto shown = [ratio](int extent) { return std::round(extent * ratio) / ratio; };
+    const auto windowHeight = static_cast<float>((shown(window->height()) + frameHeight) * tppY);
+    const auto windowWidth = static_cast<float>((shown(window->width()) + frameWidth) * tppX);
     const float left = SizingArithmetic::centredOffset(displayWidth, windowWidth);
     const float top = SizingArithmetic::centredOffset(displayHeight, windowHeight);
-    window->move(whole.x() + pixels(left, tppX), whole.y() + pixels(top, tppY));
+    // The outer corner goes to that place. The client area is placed inside the
+    // frame, which reads the same to the toolkit and to every window manager,
+    // whether or not the window exists on the display yet.
+    const QPoint client(whole.x() + clientPixels(left, tppX, -frame.left()),
+                        whole.y() + clientPixels(top, tppY, -frame.top()));
+    window->setGeometry(QRect(client, window->size()));
 }
 
 void UnloadAllForms()

@@ -83,13 +83,17 @@ bool PictureBox::loadPicture(const QString& filePath)
     QImageReader reader(&buffer, "jpeg");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
-    // Decoding straight to the box's size keeps memory bounded whatever the file holds.
+    // Decoding straight to the box's size keeps memory bounded whatever the file holds;
+    // the size is the display's own pixels, so that a scaled desktop shows the picture sharp.
+    const qreal ratio = devicePixelRatioF();
     if (!size().isEmpty())
-        reader.setScaledSize(size());
+        reader.setScaledSize(size() * ratio);
     const QImage image = reader.read();
     if (image.isNull())
         return false;
-    setPixmap(QPixmap::fromImage(image));
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(ratio);
+    setPixmap(picture);
     return true;
 }
 

@@ -1,10 +1,14 @@
 #include "app/StartupGuards.h"
 
+#include "app/PlatformChoice.h"
+
 #include <QAccessible>
 #include <QByteArray>
 #include <QtGlobal>
 
 #include <csignal>
+#include <cstdlib>
+#include <string>
 
 #include <sys/stat.h>
 
@@ -12,7 +16,9 @@ namespace StartupGuards {
 
 namespace {
 const char* const busAddressVariable = "DBUS_SESSION_BUS_ADDRESS";
+const char* const platformVariable = "QT_QPA_PLATFORM";
 bool busWithheld = false;
+bool platformChosen = false;
 
 // Where the bus library looks for a session's bus when no address is set.
 bool sessionBusSocketExists()
@@ -26,6 +32,16 @@ bool sessionBusSocketExists()
 
 void guardBeforeToolkit()
 {
+    // Through X11 where a Wayland desktop offers it too, so that the screens
+    // stand where they are placed.
+    const std::string platform = PlatformChoice::forSession(std::getenv(platformVariable),
+                                                            std::getenv("WAYLAND_DISPLAY"),
+                                                            std::getenv("DISPLAY"), std::getenv("XDG_SESSION_TYPE"));
+    if (!platform.empty()) {
+        qputenv(platformVariable, platform.c_str());
+        platformChosen = true;
+    }
+
     // The toolkit and the libraries under it write warnings to standard error
     // (a picture cut short is enough); with that stream a pipe whose reader has
     // gone, the first write would end the program with SIGPIPE.
@@ -43,12 +59,16 @@ void guardBeforeToolkit()
 
 void settleAfterToolkit()
 {
-    if (!busWithheld)
-        return;
-    // Asking starts the accessibility bridge now, while the address is withheld.
-    QAccessible::isActive();
-    qunsetenv(busAddressVariable);
-    busWithheld = false;
+    if (platformChosen) {
+        qunsetenv(platformVariable);
+        platformChosen = false;
+    }
+    if (busWithheld) {
+        // Asking starts the accessibility bridge now, while the address is withheld.
+        QAccessible::isActive();
+        qunsetenv(busAddressVariable);
+        busWithheld = false;
+    }
 }
 
 } // namespace StartupGuards

@@ -1,14 +1,16 @@
 #pragma once
 
-// Guards against the surroundings the program may be started in, so that
-// nothing there can end it silently or leave anything running after it.
+// What the program settles with its surroundings around the toolkit's start:
+// which platform the toolkit runs through, and guards so that nothing there
+// can end the program silently or leave anything running after it.
 namespace StartupGuards {
 
-// Before the toolkit starts: a broken standard error stream may not end the
-// program, and a session with no bus gets none started for it.
+// Before the toolkit starts: X11 where a Wayland desktop offers it too, no
+// ending on a broken standard error stream, and no bus started for a session
+// that has none.
 void guardBeforeToolkit();
 
-// Once the toolkit runs: whatever was withheld from it is given back, so that
+// Once the toolkit runs: whatever was set for it alone is taken back, so that
 // a program the doctor starts from here sees the session as it was.
 void settleAfterToolkit();
 

@@ -2,7 +2,7 @@
 # whichever of them are missing. Sourced by scripts/run and scripts/test.
 
 # To build and run the program.
-NUVESSA_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools fonts-liberation2)
+NUVESSA_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libxcb1-dev fonts-liberation2)
 
 # To build and pass every check: the program's, plus the headless X server, a
 # light window manager and the accessibility bus for the end-to-end tests (with

@@ -6,6 +6,7 @@
 #include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
+#include "app/X11WindowManager.h"
 #include "screens/info/AboutDesign.h"
 #include "screens/info/StartSysInfo.h"
 #include "screens/info/SysInfoPlatformProvider.h"
@@ -34,7 +35,7 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tableText(caption));
     // A fixed dialog frame: a title bar with a close box, no minimise or
-    // maximise button, no resizing; as a dialog it has no taskbar entry.
+    // maximise button, no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setSizeGripEnabled(false);
@@ -43,6 +44,8 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     // Placing the client area here also keeps the toolkit from centring the box.
     setGeometry(Twips::toPixels(clientPlace));
     setFixedSize(Twips::toPixelsX(clientPlace.width), Twips::toPixelsY(clientPlace.height));
+    // A dialog with no window of the program to belong to would have a taskbar entry.
+    X11WindowManager::keepOffTaskbar(this);
 
     QList<QLabel*> made;
     for (const LabelDesign& design : labels) {
@@ -93,6 +96,22 @@ void frmAbout::unloadBox()
 {
     // The registry brings the main window back should this box have been the last one on view.
     ScreenRegistry::instance().unload(this);
+    returnFocus();
+}
+
+void frmAbout::closeEvent(QCloseEvent* event)
+{
+    QDialog::closeEvent(event);
+    returnFocus();
+}
+
+void frmAbout::returnFocus()
+{
+    // The main window opened the box; without a window manager nothing else
+    // would give it the keyboard focus back, and its access keys would do nothing.
+    QWidget* main = ScreenRegistry::instance().loaded(ScreenKind::FormMain);
+    if (main && main->isVisible())
+        main->activateWindow();
 }
 
 void frmAbout::cmdSysInfo_Click()

@@ -34,9 +34,13 @@ public slots:
     // Esc: the box unloads as OK would unload it.
     void reject() override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
     // Unloads the box through the registry, however the doctor closes it.
     void unloadBox();
+    void returnFocus();
 };

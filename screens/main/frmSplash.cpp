@@ -7,6 +7,7 @@
 #include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
+#include "app/X11WindowManager.h"
 #include "screens/main/SplashDesign.h"
 
 #include <QKeyEvent>
@@ -17,9 +18,12 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
 {
     using namespace SplashDesign;
     setObjectName(QStringLiteral("frmSplash"));
-    // No title bar, no taskbar entry, and a fixed size.
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    // No title bar and a fixed size. An ordinary window rather than a splash
+    // one, which some window managers give no focus and hide on a click; the
+    // taskbar is asked to leave it out instead.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(Twips::toPixelsX(clientWidth), Twips::toPixelsY(clientHeight));
+    X11WindowManager::keepOffTaskbar(this);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Nuvessa"));
 

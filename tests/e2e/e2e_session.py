@@ -42,7 +42,10 @@ def start_x_server(size):
 def start_window_manager(name, env):
     """Starts a window manager and waits until it has claimed the screen, so
     that the program's first window is already managed."""
-    manager = subprocess.Popen([name], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Kept off the accessibility bus: a GTK window manager would otherwise name a
+    # bus of its own on the display, where the scenarios would look for the program.
+    manager = subprocess.Popen([name], env=dict(env, NO_AT_BRIDGE="1", GTK_A11Y="none"),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     deadline = time.monotonic() + 15
     while time.monotonic() < deadline:
         claimed = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env,

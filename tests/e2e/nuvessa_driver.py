@@ -248,6 +248,31 @@ def visible_x_windows(pid=None):
     return windows
 
 
+def x_property(window_id, name):
+    """An X window's property as xprop prints it, or None when it is not set."""
+    out = subprocess.run(["xprop", "-id", str(window_id), name], capture_output=True, text=True).stdout
+    return out.split("=", 1)[1].strip() if "=" in out else None
+
+
+def client_position(window_id):
+    out = subprocess.run(["xwininfo", "-id", str(window_id)], capture_output=True, text=True).stdout
+    info = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
+    return tuple(int(info[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
+def outer_geometry(window_id):
+    """Left, top, width and height of a window with the frame its window
+    manager states it drew around it (visible frame only)."""
+    left, top, width, height = client_position(window_id)
+    extents = x_property(window_id, "_NET_FRAME_EXTENTS")
+    l, r, t, b = (int(n) for n in extents.split(", ")) if extents else (0,) * 4
+    return left - l, top - t, width + l + r, height + t + b
+
+
+def focused_x_window():
+    return int(xdotool("getwindowfocus", check=False).strip() or 0)
+
+
 # ---- the program ---------------------------------------------------------
 
 class Program:

@@ -126,7 +126,9 @@ class Walks(AnemiaScenario):
         self.program.press(screen, "OK")
         self.program.answer_box(NOTHING_SELECTED_ON_SCREEN, warning=True)
         self.screen(1)
+        self.assert_sized_and_centred(self.program.x_window(ANEMIA), 0.95)
         last = self.walk(SHORTEST_DIAGNOSIS, screen)
+        self.assert_sized_and_centred(self.program.x_window(ANEMIA), 0.75)
         # The management message comes again on a second OK; the screen stays.
         self.program.press(last, "OK")
         self.program.answer_box(TIME_ADEQUATE)

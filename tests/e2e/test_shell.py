@@ -4,8 +4,9 @@ import time
 
 import pyatspi
 
-from nuvessa_driver import colours_on_screen, descendants, holds_for, send_close_request, wait_for
-from scenario import MAIN_TITLE, NOTHING_CHOSEN, Scenario
+from nuvessa_driver import (client_position, colours_on_screen, descendants, focused_x_window, holds_for,
+                            send_close_request, wait_for, x_property, xdotool)
+from scenario import MAIN_TITLE, NOTHING_CHOSEN, WINDOW_MANAGER, Scenario
 
 TOPICS = [
     "Adult respiratory distress syndrome", "Anemia", "Antepartum hemorrhage", "Asymptomatic bacteriuria",
@@ -113,13 +114,42 @@ class Installed(Scenario):
     def test_smoke(self):
         splash = self.splash()
         self.assertPictureLoaded(splash)
-        main = self.leave_splash()
+        hints = self.program.x_window(None)
+        self.assertIn("_NET_WM_STATE_SKIP_TASKBAR", x_property(hints, "_NET_WM_STATE") or "")
+        self.assertNotIn("SPLASH", x_property(hints, "_NET_WM_WINDOW_TYPE"))
+        main = self.leave_splash_by_typing()
         self.assertPictureLoaded(main)
+        main_id = self.program.x_window(MAIN_TITLE)
+        self.assert_sized_and_centred(main_id, 0.95)
         self.assertEqual(len(self.program.topics(main)), 73)
+
+        self.program.press(main, "About")
+        self.assertAboutBoxHints(self.program.x_window("About MyApp"))
+        self.program.key_to("About MyApp", "Escape")
+        self.program.wait_gone("About MyApp")
         self.program.press(main, "OK")
         self.program.answer_box(NOTHING_CHOSEN, warning=True)
-        self.program.press(main, "Exit")
+        # With both boxes gone the main window has the keyboard focus again, so its access keys work at once.
+        wait_for("the main window to have the focus back", lambda: focused_x_window() == main_id,
+                 seen=focused_x_window)
+        xdotool("key", "alt+e")
         self.assert_ends_cleanly()
+
+    def assertAboutBoxHints(self, about):
+        """A fixed dialog of its own without minimise or maximise, off the
+        taskbar, its client area at 2340, 1935 twips."""
+        self.assertIn("_NET_WM_STATE_SKIP_TASKBAR", x_property(about, "_NET_WM_STATE") or "")
+        self.assertTrue(x_property(about, "_NET_WM_WINDOW_TYPE").startswith("_NET_WM_WINDOW_TYPE_DIALOG"))
+        # The Motif functions minimise (8) and maximise (16) are off.
+        flags, functions = (int(n, 16) for n in x_property(about, "_MOTIF_WM_HINTS").split(", ")[:2])
+        self.assertTrue(flags & 1, "the Motif hints leave the functions to the window manager")
+        self.assertEqual(functions & (8 | 16), 0, f"Motif functions {functions:#x}")
+        if WINDOW_MANAGER:
+            actions = x_property(about, "_NET_WM_ALLOWED_ACTIONS") + ","
+            self.assertIn("_NET_WM_ACTION_CLOSE,", actions)
+            for action in ("MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"):
+                self.assertNotIn(f"_NET_WM_ACTION_{action},", actions)
+        self.assertEqual(client_position(about)[:2], (156, 129))
 
     def assertPictureLoaded(self, window):
         images = descendants(window, pyatspi.ROLE_IMAGE)

@@ -1,3 +1,4 @@
+#include "app/PlatformChoice.h"
 #include "app/SizingArithmetic.h"
 
 #include <QTest>
@@ -10,6 +11,8 @@ private slots:
     void workedExample();
     void twipsPerPixel_data();
     void twipsPerPixel();
+    // The sizes and places above hold only where the program may place its windows.
+    void platformForSession();
 };
 
 void tst_SizingArithmetic::workedExample_data()
@@ -61,6 +64,24 @@ void tst_SizingArithmetic::twipsPerPixel()
     QFETCH(double, dpi);
     QFETCH(double, twips);
     QCOMPARE(SizingArithmetic::twipsPerPixel(dpi), twips);
+}
+
+void tst_SizingArithmetic::platformForSession()
+{
+    // QT_QPA_PLATFORM, WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE (null when unset), and the platform asked for.
+    struct Session {
+        const char *chosen, *wayland, *x11, *type, *platform;
+    };
+    const Session sessions[] = {
+        {nullptr, "wayland-0", ":0", "wayland", "xcb"}, // a Wayland desktop with XWayland
+        {nullptr, nullptr, ":0", "wayland", "xcb"},     // its socket not named
+        {"wayland", "wayland-0", ":0", "wayland", ""},  // the user's own choice stands
+        {nullptr, "wayland-0", nullptr, "wayland", ""}, // Wayland only
+        {nullptr, nullptr, ":0", "x11", ""},
+    };
+    for (const Session& session : sessions)
+        QCOMPARE(PlatformChoice::forSession(session.chosen, session.wayland, session.x11, session.type),
+                 std::string(session.platform));
 }
 
 QTEST_APPLESS_MAIN(tst_SizingArithmetic)

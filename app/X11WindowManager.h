@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMarginsF>
+#include <QSizeF>
+
+class QScreen;
+class QWidget;
+
+// What the window manager of an X11 desktop is asked about a top-level window
+// before the window is first shown. Where the program does not run on X11
+// (offscreen, a Wayland compositor) nothing is asked and there is no frame.
+class X11WindowManager {
+public:
+    // The display's size in the toolkit's pixels, unrounded: at a scale such as
+    // 150 % the toolkit reports it rounded to whole pixels, which would put a
+    // centred window up to a pixel and a half off centre.
+    static QSizeF displaySize(const QScreen* display);
+
+    // The frame and title bar the window manager will draw around the window,
+    // in the toolkit's pixels; none when no window manager answers in time.
+    static QMarginsF frameExtents(QWidget* window);
+
+    // Asks taskbars and pagers to leave the window out.
+    static void keepOffTaskbar(QWidget* window);
+};
