@@ -13,7 +13,8 @@ QuestionLabel::QuestionLabel(const QString& text, QWidget* window) : ClickableLa
     // A screen reader names the question by its own words.
     setAccessibleName(text);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab brings the focus; a click asks without taking it from where it is.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void QuestionLabel::keyPressEvent(QKeyEvent* event)

@@ -105,6 +105,7 @@ private slots:
     void helpPressedAgainKeepsTheWindowAsItWas();
     void homeThenHelpOpensFresh();
     void accessKeysWorkFromAnywhere();
+    void questionsByKeyboard();
     void spaceAtOnceEndsTheProgram();
     void exitUnloadsEveryScreen();
     void frameCloseUnloadsHelpOnly();
@@ -160,7 +161,7 @@ void tst_frmHelp::opensAsDesigned()
         QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(label->font().pointSizeF(), 12.0);
         QVERIFY(label->font().bold());
-        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(label->focusPolicy(), Qt::TabFocus);
         // Each question's text fits on its one line.
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     }
@@ -182,13 +183,16 @@ void tst_frmHelp::opensAsDesigned()
     QVERIFY(help->cmdHome->toolTip().isEmpty());
     QVERIFY(help->cmdExit->toolTip().isEmpty());
 
-    // Only the buttons take the focus: Exit at open, then Tab to Home and back.
+    // Exit has the focus at open; Tab goes through the questions to Home, and back to Exit.
     QVERIFY(makeActive(help));
     QCOMPARE(QApplication::focusWidget(), help->cmdExit);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), help->cmdHome);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), help->cmdExit);
+    QList<QWidget*> reached;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(QApplication::focusWidget());
+    }
+    QCOMPARE(reached, (QList<QWidget*>{labels[0], labels[1], labels[2], labels[3], labels[4], help->cmdHome,
+                                       help->cmdExit}));
 
     // The main window stays open underneath.
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmHelp}));
@@ -396,6 +400,31 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     QCOMPARE(programEnds(), 1);
 }
 
+void tst_frmHelp::questionsByKeyboard()
+{
+    frmHelp* help = pressHelp();
+    QVERIFY(help);
+    QVERIFY(makeActive(help));
+    const QImage unfocused = help->Label2->grab().toImage();
+    // Tab to question 2: it shows the focus by a frame, its words still black.
+    QTest::keyClick(help->cmdExit, Qt::Key_Tab);
+    QTest::keyClick(help->Label1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), help->Label2);
+    QVERIFY(help->Label2->grab().toImage() != unfocused);
+    QCOMPARE(textColour(help->Label2), black);
+    QTest::keyClick(help->Label2, Qt::Key_Space);
+    QCOMPARE(blueQuestions(help), QList<int>{2});
+    QCOMPARE(help->LabelA->text(), answerTexts.at(1));
+    // Shift+Tab goes back round through Exit and Home to question 5.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), help->Label5);
+    QTest::keyClick(help->Label5, Qt::Key_Return);
+    QCOMPARE(blueQuestions(help), QList<int>{5});
+    QCOMPARE(help->LabelA->text(), answerTexts.at(4));
+    QCOMPARE(programEnds(), 0);
+}
+
 void tst_frmHelp::spaceAtOnceEndsTheProgram()
 {
     frmHelp* help = pressHelp();
@@ -464,7 +493,7 @@ void tst_frmHelp::screenReaderCanNameAndAskAQuestion()
         QAccessibleInterface* question = QAccessible::queryAccessibleInterface(labels[i]);
         QVERIFY(question);
         QCOMPARE(question->text(QAccessible::Name), questionTexts.at(static_cast<qsizetype>(i)));
-        QVERIFY(!question->state().focusable);
+        QVERIFY(question->state().focusable);
     }
 
     QAccessibleInterface* fourth = QAccessible::queryAccessibleInterface(help->Label4);
@@ -477,6 +506,12 @@ void tst_frmHelp::screenReaderCanNameAndAskAQuestion()
     QCOMPARE(help->LabelA->text(), answerTexts.at(3));
     // Asking by the screen reader moves no focus: Exit keeps it.
     QCOMPARE(help->focusWidget(), help->cmdExit);
+    // The answer shows as a notice, which a screen reader speaks as it appears.
+    auto* notice = help->findChild<QWidget*>(QStringLiteral("AnswerNotice"));
+    QVERIFY(notice && notice->isVisible());
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(notice);
+    QCOMPARE(spoken->role(), QAccessible::Notification);
+    QCOMPARE(spoken->text(QAccessible::Name), answerTexts.at(3));
 }
 
 QTEST_MAIN(tst_frmHelp)
