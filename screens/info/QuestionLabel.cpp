@@ -4,8 +4,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 QuestionLabel::QuestionLabel(const QString& text, QWidget* window) : ClickableLabel(window, text)
 {
@@ -37,12 +35,10 @@ void QuestionLabel::paintEvent(QPaintEvent* event)
     ClickableLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // Around the words only, within the label, in the style's own focus frame.
+    // A dotted frame around the words, in their own colour: it shows on the
+    // cyan ground whether the question is black or blue, and adds no colour.
     const QRect words = fontMetrics().boundingRect(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = words.adjusted(-1, 0, 1, 0).intersected(rect());
-    focus.backgroundColor = palette().color(backgroundRole());
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(words.adjusted(-2, 0, 1, -1).intersected(rect().adjusted(0, 0, -1, -1)));
 }
