@@ -61,7 +61,8 @@ void OptionButton::describePlace(bool withQuestion)
     QString place = tr("%1 of %2").arg(options.indexOf(this) + 1).arg(options.size());
     if (withQuestion && !m_question.isEmpty())
         place += QStringLiteral(". ") + m_question;
-    setAccessibleDescription(place);
+    if (accessibleDescription() != place)
+        setAccessibleDescription(place);
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event)
