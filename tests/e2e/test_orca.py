@@ -1,9 +1,5 @@
-"""A walk by keyboard with the Orca screen reader running, checked by what
-Orca says: the first screen's introduction and prompt, an option and its
-place, a message box's text, and an answer of the Help window.
-
-Orca speaks to a null sound device and keeps its settings, its log and every
-file it or its speech server writes in a temporary home of its own."""
+"""A walk by keyboard heard through Orca itself, which speaks to a null sound
+device and keeps its files in a temporary home."""
 
 import os
 import pathlib
@@ -12,121 +8,78 @@ import shutil
 import signal
 import subprocess
 import tempfile
-import time
 
 from nuvessa_driver import wait_for
-from test_anemia import ANEMIA, NO_ANEMIA, AnemiaScenario
-
-INTRODUCTION = ("Anemia is an extremely common condition during pregnancy. Unless iron and folic acid supplements "
-                "are given, hemoglobin tends to drop progressively as pregnancy advances, due to increased maternal "
-                "and fetal demands.")
-PROMPT = "Check the hemoglobin level of the gravida at the first antenatal visit."
-FIRST_ANSWER = "You can start the application by clicking on its icon in the Start Menu."
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'\s*[\[{]")
-
-
-class Orca:
-    """One run of Orca, and what it has said so far, from its debug log."""
-
-    def __init__(self):
-        self.home = pathlib.Path(tempfile.mkdtemp(prefix="nuvessa-orca-"))
-        prefs = self.home / "prefs"
-        prefs.mkdir()
-        # Without a sound device Orca hangs at its first "stop speaking".
-        (self.home / ".asoundrc").write_text("pcm.!default { type null }\n")
-        # Orca buffers its log; a line at a time lets the test follow it.
-        (prefs / "orca-customizations.py").write_text(
-            "import orca.debug; orca.debug.debugFile.reconfigure(line_buffering=True)\n")
-        self.log = self.home / "orca.log"
-        env = dict(os.environ, HOME=str(self.home), XDG_CONFIG_HOME=str(self.home / ".config"),
-                   XDG_DATA_HOME=str(self.home / ".local/share"), XDG_CACHE_HOME=str(self.home / ".cache"),
-                   GSETTINGS_BACKEND="memory")
-        self.process = subprocess.Popen(["orca", "-u", str(prefs), f"--debug-file={self.log}"], env=env,
-                                        start_new_session=True, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        self.wait_said("Screen reader on", timeout=60)
-
-    def said(self):
-        try:
-            text = self.log.read_text(errors="replace")
-        except FileNotFoundError:
-            return []
-        return [m.group(1) for m in map(SPOKEN.search, text.splitlines()) if m]
-
-    def wait_said(self, words, after=0, timeout=30):
-        """Waits for an utterance holding `words`, at or after utterance number
-        `after`, and returns its number."""
-        def probe():
-            if self.process.poll() is not None:
-                raise AssertionError(f"Orca ended with status {self.process.returncode}")
-            spoken = self.said()
-            found = [i for i in range(after, len(spoken)) if words in spoken[i]]
-            return found[0] + 1 if found else None
-        return wait_for(f"Orca to say {words!r}", probe, timeout, seen=lambda: self.said()[after:][-8:]) - 1
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                os.killpg(self.process.pid, signal.SIGKILL)
-                self.process.wait(5)
-        # The speech server Orca started leaves its process number in the session's runtime folder.
-        pidfile = pathlib.Path(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher/pid/speech-dispatcher.pid")
-        try:
-            server = int(pidfile.read_text())
-            os.kill(server, signal.SIGTERM)
-            deadline = time.monotonic() + 5
-            while time.monotonic() < deadline and os.path.exists(f"/proc/{server}"):
-                time.sleep(0.05)
-        except (OSError, ValueError):
-            pass
-        shutil.rmtree(self.home, ignore_errors=True)
+from test_anemia import ANEMIA, NO_ANEMIA, PROMPT, AnemiaScenario
 
 
 class SpokenWalk(AnemiaScenario):
     def setUp(self):
-        # Orca first, so that it hears the program's first window.
-        self.orca = Orca()
-        self.addCleanup(self.orca.stop)
+        # Orca first, to hear the first window. Without a sound device it hangs at its
+        # first "stop speaking"; the customisation makes its log line-buffered.
+        self.home = pathlib.Path(tempfile.mkdtemp(prefix="nuvessa-orca-"))
+        (self.home / "prefs").mkdir()
+        (self.home / ".asoundrc").write_text("pcm.!default { type null }\n")
+        (self.home / "prefs/orca-customizations.py").write_text(
+            "import orca.debug; orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+        env = {k: v for k, v in os.environ.items() if not k.startswith("XDG_") or k == "XDG_RUNTIME_DIR"}
+        self.orca = subprocess.Popen(["orca", "-u", self.home / "prefs", f"--debug-file={self.home}/log"],
+                                     env=dict(env, HOME=str(self.home), GSETTINGS_BACKEND="memory"),
+                                     start_new_session=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(self.stop_orca)
+        self.heard("Screen reader on", 0, timeout=60)
         super().setUp()
+
+    def said(self):
+        log = self.home / "log"
+        return re.findall(r"SPEECH OUTPUT: '(.*)'\s*[\[{]", log.read_text(errors="replace")) if log.exists() else []
+
+    def heard(self, words, after, timeout=30):
+        """Waits until Orca has said `words` in utterance `after` or later; returns which one."""
+        def probe():
+            assert self.orca.poll() is None, f"Orca ended with status {self.orca.returncode}"
+            return next((i + 1 for i, said in enumerate(self.said()) if i >= after and words in said), None)
+        return wait_for(f"Orca to say {words!r}", probe, timeout, seen=lambda: self.said()[after:][-6:]) - 1
+
+    def stop_orca(self):
+        self.orca.terminate()
+        try:
+            self.orca.wait(5)
+        except subprocess.TimeoutExpired:
+            os.killpg(self.orca.pid, signal.SIGKILL)
+            self.orca.wait(5)
+        # The speech server Orca started leaves its number in the session's runtime folder.
+        server = pathlib.Path(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher/pid/speech-dispatcher.pid")
+        try:
+            os.kill(int(server.read_text()), signal.SIGTERM)
+        except (OSError, ValueError):
+            pass  # none started, or it has ended on its own
+        shutil.rmtree(self.home, ignore_errors=True)
 
     def test_a_walk_is_spoken(self):
         main = self.leave_splash()
         self.program.choose_topic(main, 1)
-        mark = len(self.orca.said())
+        mark = len(self.said())
         self.program.press(main, "OK")
-        self.screen(1)
-        # The introduction first, then the step to take.
-        introduction = self.orca.wait_said(INTRODUCTION, mark)
-        self.orca.wait_said(PROMPT, introduction)
-
-        # Into the options: the first one, its place and its question.
-        mark = len(self.orca.said())
+        self.heard(PROMPT[1], mark)  # the introduction, then the step to take
+        # An option, its place and its question; then the next one by the arrow.
         self.program.key_to(ANEMIA, "Tab", "Tab")
-        option = self.orca.wait_said("10 g/dL or more", mark)
-        self.orca.wait_said(f"1 of 2. {PROMPT}", option)
+        option = self.heard("10 g/dL or more", mark)
+        self.heard("1 of 2. Check the hemoglobin level", option)
         self.program.key_to(ANEMIA, "Down")
-        self.orca.wait_said("2 of 2", self.orca.wait_said("Less than 10 g/dL", option + 1))
-
-        # Back up to the first, select it, and OK: its message is read out.
+        self.heard("2 of 2", self.heard("Less than 10 g/dL", option))
+        # The first one selected and OK: its message is read out.
         self.program.key_to(ANEMIA, "Up", "space", "shift+Tab", "shift+Tab")
-        mark = len(self.orca.said())
         self.program.key_to(ANEMIA, "Return")
-        self.orca.wait_said(NO_ANEMIA, mark)
+        self.heard(NO_ANEMIA, option)
         self.program.answer_box(NO_ANEMIA, by_key=True)
-
-        # Home, Help, Tab to the first question and ask it: the answer is read out.
+        # Help's first question by Tab and Space: its answer is read out.
         self.program.key_to(ANEMIA, "alt+h")
-        main = self.main_window()
-        self.program.press(main, "Help")
+        self.program.press(self.main_window(), "Help")
         self.program.window("Help")
-        mark = len(self.orca.said())
-        self.program.key_to("Help", "Tab")
-        question = self.orca.wait_said("How do I start the application ?", mark)
-        self.program.key_to("Help", "space")
-        self.orca.wait_said(FIRST_ANSWER, question + 1)
-
+        mark = len(self.said())
+        self.program.key_to("Help", "Tab", "space")
+        self.heard("You can start the application by clicking on its icon in the Start Menu.",
+                   self.heard("How do I start the application ?", mark))
         self.program.key_to("Help", "alt+e")
         self.assert_ends_cleanly()
