@@ -42,7 +42,9 @@ def start_x_server(size):
 def start_window_manager(name, env):
     """Starts a window manager and waits until it has claimed the screen, so
     that the program's first window is already managed."""
-    manager = subprocess.Popen([name], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Its log goes to the session's private folder, not the home's cache.
+    manager = subprocess.Popen([name], env=dict(env, XDG_CACHE_HOME=env["XDG_RUNTIME_DIR"]),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     deadline = time.monotonic() + 15
     while time.monotonic() < deadline:
         claimed = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env,
