@@ -42,12 +42,8 @@ class SpokenWalk(AnemiaScenario):
         return wait_for(f"Orca to say {words!r}", probe, timeout, seen=lambda: self.said()[after:][-6:]) - 1
 
     def stop_orca(self):
-        self.orca.terminate()
-        try:
-            self.orca.wait(5)
-        except subprocess.TimeoutExpired:
-            os.killpg(self.orca.pid, signal.SIGKILL)
-            self.orca.wait(5)
+        os.killpg(self.orca.pid, signal.SIGKILL)  # it keeps nothing, and may not heed SIGTERM
+        self.orca.wait(5)
         # The speech server Orca started leaves its number in the session's runtime folder.
         server = pathlib.Path(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher/pid/speech-dispatcher.pid")
         try:
