@@ -11,7 +11,7 @@ NUVESSA_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libxcb1-dev
 # Benchmark, and the packaging validators.
 NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
   xvfb xauth x11-utils openbox dbus at-spi2-core python3-pyatspi xdotool
-  dbus-x11
+  dbus-x11 orca speech-dispatcher espeak-ng
   g++-mingw-w64-x86-64 wine64 wine
   clang libclang-rt-14-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file imagemagick graphviz time)

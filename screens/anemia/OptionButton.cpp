@@ -1,6 +1,7 @@
 #include "screens/anemia/OptionButton.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
@@ -16,7 +17,94 @@ constexpr int focusMargin = 1;
 
 OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
 {
-    setAccessibleName(caption);
+    setAccessibleName(spokenCaption(caption));
+}
+
+QString OptionButton::spokenCaption(const QString& caption)
+{
+    static const QRegularExpression runBetweenFindings(QStringLiteral("(\\S) {2,}(?=\\S)"));
+    QString spoken;
+    qsizetype from = 0;
+    for (auto it = runBetweenFindings.globalMatch(caption); it.hasNext();) {
+        const QRegularExpressionMatch run = it.next();
+        const QChar last = run.captured(1).at(0);
+        const bool alreadyEnds = last == QLatin1Char(',') || last == QLatin1Char('.');
+        spoken += caption.mid(from, run.capturedEnd(1) - from);
+        spoken += alreadyEnds ? QStringLiteral(" ") : QStringLiteral(", ");
+        from = run.capturedEnd(0);
+    }
+    return spoken + caption.mid(from);
+}
+
+void OptionButton::setQuestion(const QString& question)
+{
+    m_question = question;
+    describePlace(true);
+}
+
+QList<OptionButton*> OptionButton::group() const
+{
+    // Made in number order, so the parent lists them Option1 first.
+    QList<OptionButton*> options;
+    if (parentWidget()) {
+        for (OptionButton* option : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+            if (option->autoExclusive())
+                options.append(option);
+        }
+    }
+    return options;
+}
+
+void OptionButton::describePlace(bool withQuestion)
+{
+    const QList<OptionButton*> options = group();
+    QString place = tr("%1 of %2").arg(options.indexOf(this) + 1).arg(options.size());
+    if (withQuestion && !m_question.isEmpty())
+        place += QStringLiteral(". ") + m_question;
+    if (accessibleDescription() != place)
+        setAccessibleDescription(place);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        moveInGroup(1);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        moveInGroup(-1);
+        break;
+    default:
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void OptionButton::moveInGroup(int step)
+{
+    const QList<OptionButton*> options = group();
+    const qsizetype count = options.size();
+    const qsizetype here = options.indexOf(this);
+    if (count < 2 || here < 0)
+        return;
+    OptionButton* next = options.at((here + step + count) % count);
+    const bool selectionFollows = isChecked();
+    next->m_arrivingByArrow = true;
+    next->setFocus(Qt::OtherFocusReason);
+    next->m_arrivingByArrow = false;
+    if (selectionFollows)
+        next->click();
+}
+
+void OptionButton::focusInEvent(QFocusEvent* event)
+{
+    // Within the group the place alone is news; coming in from elsewhere the
+    // doctor also hears which question the findings answer.
+    describePlace(!m_arrivingByArrow);
+    QRadioButton::focusInEvent(event);
 }
 
 void OptionButton::placeAt(const QRect& designPlace)

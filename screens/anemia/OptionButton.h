@@ -8,13 +8,27 @@ class QTextLayout;
 // An option button whose caption breaks into lines at word boundaries within
 // the button's width, as the screen designs expect, and keeps every blank of
 // the caption: runs of blanks that line up findings stay as they are.
-// Otherwise it is a plain radio button: arrow keys move within the group,
-// Space selects, and a screen reader reads the caption as its name.
+// The arrow keys move through the group in the order of the option numbers,
+// round from the last to the first, whatever columns the design stands them
+// in; Space selects. A screen reader hears the caption as the name, and the
+// option's place in the group ("3 of 13") with the question it answers as
+// the description.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 
 public:
     OptionButton(const QString& caption, QWidget* parent);
+
+    // The caption as speech and braille should have it: a run of blanks that
+    // stands between two findings becomes a pause, ", ", or a lone blank
+    // where a comma or full stop already ends the first finding.
+    static QString spokenCaption(const QString& caption);
+
+    // The question the group answers, told to a screen reader as the focus
+    // comes into the group from elsewhere.
+    void setQuestion(const QString& question);
+    // The options of this button's group, Option1 first.
+    QList<OptionButton*> group() const;
 
     // Puts the button at its design place. Should its lines need more height
     // than the place gives, the button grows evenly above and below, so its
@@ -33,6 +47,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     struct BrokenCaption {
@@ -45,4 +61,11 @@ private:
     static void layOut(QTextLayout& layout, int width);
     BrokenCaption breakCaption(int width) const;
     int captionLeft() const;
+    // Moves the focus by `step` options, round the ends; the selection
+    // follows when this option is selected, as the toolkit's arrows do.
+    void moveInGroup(int step);
+    void describePlace(bool withQuestion);
+
+    QString m_question;
+    bool m_arrivingByArrow = false;
 };

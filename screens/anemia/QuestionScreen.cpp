@@ -73,9 +73,19 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
     tabStops.emplace_back(m_content.cmdExit.tabIndex, cmdExit);
     setTabOrderByIndex(tabStops);
 
-    // A screen reader announces the step to perform as the screen opens.
+    // A screen reader announces the step to perform as the screen opens,
+    // after any introduction that comes before it.
     setAccessibleName(windowTitle());
-    setAccessibleDescription(tableText(m_content.prompt().text));
+    QStringList spoken;
+    for (const LabelContent& content : m_content.labels) {
+        if (content.role == LabelRole::Introduction)
+            spoken.append(tableText(content.text));
+    }
+    const QString prompt = tableText(m_content.prompt().text);
+    spoken.append(prompt);
+    setAccessibleDescription(spoken.join(QLatin1Char(' ')));
+    for (OptionButton* option : m_options)
+        option->setQuestion(prompt);
 
     // Enter or Space on a fresh screen presses OK.
     cmdOK->setFocus();

@@ -5,8 +5,8 @@
 class QuestionLabel;
 
 // What assistive technology sees of a Help question: static text named by the
-// question, with a press action that asks it as a click does. The question
-// still takes no keyboard focus, so the window's tab order stays its buttons.
+// question, with a press action that asks it as a click does. It takes the
+// focus by Tab, between Exit and Home.
 class QuestionLabelAccessible : public QAccessibleWidget {
 public:
     explicit QuestionLabelAccessible(QuestionLabel* label);

@@ -58,6 +58,8 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     lblVersion = made.at(1);
     lblDescription = made.at(2);
     lblDisclaimer = made.at(3);
+    // A screen reader gives the program's name and version as the box opens.
+    setAccessibleDescription(lblTitle->text() + QStringLiteral(". ") + lblVersion->text());
 
     // Line1(1) is made after Line1(0) and so lies over it where the two touch.
     Line1 = {line(this, highlightLine), line(this, shadowLine)};

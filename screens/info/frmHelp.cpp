@@ -3,6 +3,7 @@
 #include "app/Module1.h"
 #include "app/ScreenLook.h"
 #include "app/TableText.h"
+#include "screens/info/AnswerNotice.h"
 #include "screens/info/HelpDesign.h"
 #include "screens/info/QuestionLabel.h"
 
@@ -51,6 +52,8 @@ frmHelp::frmHelp() : Screen(ScreenKind::frmHelp)
     ScreenLook::paintBackground(LabelA, ScreenLook::lightYellow);
     ScreenLook::place(LabelA, answerPlace);
 
+    answerNotice = new AnswerNotice(this);
+
     cmdHome = ScreenLook::commandButton(this, tableText(homeCaption), homePlace);
     cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), exitPlace);
 
@@ -61,8 +64,16 @@ frmHelp::frmHelp() : Screen(ScreenKind::frmHelp)
     cmdHome->setObjectName(QStringLiteral("cmdHome"));
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
 
-    // Labels take no focus: the tab order is Exit, then Home, and Exit holds the focus at open.
-    setTabOrder(cmdExit, cmdHome);
+    // A screen reader gives the instruction as the window opens.
+    setAccessibleDescription(LabelInstruction->text());
+
+    // Exit holds the focus at open; Tab goes on through the five questions, then Home.
+    setTabOrder(cmdExit, Label1);
+    setTabOrder(Label1, Label2);
+    setTabOrder(Label2, Label3);
+    setTabOrder(Label3, Label4);
+    setTabOrder(Label4, Label5);
+    setTabOrder(Label5, cmdHome);
     cmdExit->setFocus();
 
     connect(Label1, &QuestionLabel::clicked, this, &frmHelp::Label1_Click);
@@ -101,8 +112,9 @@ void frmHelp::showAnswer(int number)
     }
     const QString answer = tableText(HelpDesign::questions.at(static_cast<std::size_t>(number - 1)).answer);
     LabelA->setText(answer);
-    // The answer becomes the area's spoken name, so a screen reader reads it out as it appears.
+    // The answer becomes the area's spoken name, and a screen reader reads it out as it appears.
     LabelA->setAccessibleName(answer);
+    answerNotice->announce(answer);
 }
 
 void frmHelp::cmdHome_Click()

@@ -6,6 +6,7 @@
 
 #include <array>
 
+class AnswerNotice;
 class QLabel;
 class QPushButton;
 class QuestionLabel;
@@ -46,4 +47,6 @@ private:
 
     // Question number 1 to 5: highlights it alone and shows its answer.
     void showAnswer(int number);
+
+    AnswerNotice* answerNotice;
 };

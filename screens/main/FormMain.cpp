@@ -55,6 +55,9 @@ FormMain::FormMain() : Screen(ScreenKind::FormMain)
     Line1->setObjectName(QStringLiteral("Line1"));
     Image1->setObjectName(QStringLiteral("Image1"));
 
+    // A screen reader gives the instruction as the window opens.
+    setAccessibleDescription(Label3->text());
+
     setTabOrder(cmdOK, cmdHelp);
     setTabOrder(cmdHelp, cmdAbout);
     setTabOrder(cmdAbout, cmdExit);

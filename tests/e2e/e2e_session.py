@@ -44,7 +44,9 @@ def start_window_manager(name, env):
     that the program's first window is already managed."""
     # Kept off the accessibility bus: a GTK window manager would otherwise name a
     # bus of its own on the display, where the scenarios would look for the program.
-    manager = subprocess.Popen([name], env=dict(env, NO_AT_BRIDGE="1", GTK_A11Y="none"),
+    # Its log goes to the session's private folder, not the home's cache.
+    manager = subprocess.Popen([name], env=dict(env, NO_AT_BRIDGE="1", GTK_A11Y="none",
+                                                XDG_CACHE_HOME=env["XDG_RUNTIME_DIR"]),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     deadline = time.monotonic() + 15
     while time.monotonic() < deadline:

@@ -105,6 +105,7 @@ private slots:
     void helpPressedAgainKeepsTheWindowAsItWas();
     void homeThenHelpOpensFresh();
     void accessKeysWorkFromAnywhere();
+    void questionsByKeyboard();
     void spaceAtOnceEndsTheProgram();
     void exitUnloadsEveryScreen();
     void frameCloseUnloadsHelpOnly();
@@ -160,7 +161,7 @@ void tst_frmHelp::opensAsDesigned()
         QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(label->font().pointSizeF(), 12.0);
         QVERIFY(label->font().bold());
-        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(label->focusPolicy(), Qt::TabFocus);
         // Each question's text fits on its one line.
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     }
@@ -182,13 +183,13 @@ void tst_frmHelp::opensAsDesigned()
     QVERIFY(help->cmdHome->toolTip().isEmpty());
     QVERIFY(help->cmdExit->toolTip().isEmpty());
 
-    // Only the buttons take the focus: Exit at open, then Tab to Home and back.
+    // Exit has the focus at open; Tab goes through the questions to Home, and back to Exit.
     QVERIFY(makeActive(help));
     QCOMPARE(QApplication::focusWidget(), help->cmdExit);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), help->cmdHome);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), help->cmdExit);
+    for (QWidget* next : QList<QWidget*>{labels[0], labels[1], labels[2], labels[3], labels[4], help->cmdHome, help->cmdExit}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
 
     // The main window stays open underneath.
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmHelp}));
@@ -396,6 +397,20 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     QCOMPARE(programEnds(), 1);
 }
 
+void tst_frmHelp::questionsByKeyboard()
+{
+    frmHelp* help = pressHelp();
+    QVERIFY(makeActive(help));
+    const QImage unfocused = help->Label3->grab().toImage();
+    // With the focus a question shows a frame, its words still black; Enter asks it as Space does.
+    help->Label3->setFocus(Qt::TabFocusReason);
+    QVERIFY(help->Label3->grab().toImage() != unfocused);
+    QCOMPARE(textColour(help->Label3), black);
+    QTest::keyClick(help->Label3, Qt::Key_Return);
+    QCOMPARE(blueQuestions(help), QList<int>{3});
+    QCOMPARE(help->LabelA->text(), answerTexts.at(2));
+}
+
 void tst_frmHelp::spaceAtOnceEndsTheProgram()
 {
     frmHelp* help = pressHelp();
@@ -464,7 +479,7 @@ void tst_frmHelp::screenReaderCanNameAndAskAQuestion()
         QAccessibleInterface* question = QAccessible::queryAccessibleInterface(labels[i]);
         QVERIFY(question);
         QCOMPARE(question->text(QAccessible::Name), questionTexts.at(static_cast<qsizetype>(i)));
-        QVERIFY(!question->state().focusable);
+        QVERIFY(question->state().focusable);
     }
 
     QAccessibleInterface* fourth = QAccessible::queryAccessibleInterface(help->Label4);
