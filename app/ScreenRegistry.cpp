@@ -38,6 +38,10 @@ QWidget* ScreenRegistry::show(ScreenKind kind)
         screen->Form_Load();
         emit loadedScreensChanged();
     }
+    // Brought to the front means restored too: the About box, kept off the
+    // taskbar, could not be found again once minimised.
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -71,8 +71,11 @@ void tst_ScreenRegistry::loadOrderAndOneInstance()
     QCOMPARE(registry.loadOrder(),
              (std::vector{ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::FormAnemia4}));
 
-    // Showing a shown screen brings the same one forward without loading it again.
+    // Showing a shown screen brings the same one forward without loading it
+    // again, minimised or not: a box kept off the taskbar has no other way back.
+    main->setWindowState(Qt::WindowMinimized);
     QCOMPARE(registry.show(ScreenKind::FormMain), main);
+    QVERIFY(!main->isMinimized());
     QCOMPARE(registry.count(), 3);
     QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 1);
 
