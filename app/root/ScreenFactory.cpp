@@ -1,4 +1,4 @@
-#include "app/ScreenFactory.h"
+#include "app/root/ScreenFactory.h"
 
 #include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/QuestionScreen.h"
