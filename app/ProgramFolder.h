@@ -7,7 +7,7 @@ namespace ProgramFolder {
 
 QString path();
 
-// The full path of a file beside the program, e.g. pictureFile("Ut1.jpg").
+// The full path of a file beside the program, e.g. file("Ut1.jpg").
 QString file(const QString& fileName);
 
 // Lets the tests put the pictures somewhere else; an empty path restores the real folder.

@@ -9,7 +9,7 @@
 #include "app/Module1.h"
 #include "app/ProgramFolder.h"
 #include "app/ScreenRegistry.h"
-#include "app/Startup.h"
+#include "app/root/Startup.h"
 #include "app/TableText.h"
 #include "screens/anemia/AnemiaScreens.h"
 #include "screens/main/Topics.h"

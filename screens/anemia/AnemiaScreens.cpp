@@ -1,5 +1,8 @@
 #include "screens/anemia/AnemiaScreens.h"
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <stdexcept>
 
 // Each screen as a doctor reads it: its labels, then its options in order,
@@ -454,21 +457,13 @@ const QuestionScreenContent FormAnemia13{
 
 const QuestionScreenContent& anemiaScreenContent(ScreenKind kind)
 {
-    switch (kind) {
-    case ScreenKind::FormAnemia1: return FormAnemia1;
-    case ScreenKind::FormAnemia2: return FormAnemia2;
-    case ScreenKind::FormAnemia3: return FormAnemia3;
-    case ScreenKind::FormAnemia4: return FormAnemia4;
-    case ScreenKind::FormAnemia5: return FormAnemia5;
-    case ScreenKind::FormAnemia6: return FormAnemia6;
-    case ScreenKind::FormAnemia7: return FormAnemia7;
-    case ScreenKind::FormAnemia8: return FormAnemia8;
-    case ScreenKind::FormAnemia9: return FormAnemia9;
-    case ScreenKind::FormAnemia10: return FormAnemia10;
-    case ScreenKind::FormAnemia11: return FormAnemia11;
-    case ScreenKind::FormAnemia12: return FormAnemia12;
-    case ScreenKind::FormAnemia13: return FormAnemia13;
-    default: break;
-    }
-    throw std::out_of_range("not a screen of the Anemia tree");
+    // In the order of their numbers; each holds its own kind, which the tests compare.
+    static const std::array<const QuestionScreenContent*, anemiaScreenCount> screens{
+        &FormAnemia1, &FormAnemia2, &FormAnemia3,  &FormAnemia4,  &FormAnemia5,  &FormAnemia6, &FormAnemia7,
+        &FormAnemia8, &FormAnemia9, &FormAnemia10, &FormAnemia11, &FormAnemia12, &FormAnemia13,
+    };
+    const std::optional<int> number = anemiaScreenNumber(kind);
+    if (!number)
+        throw std::out_of_range("not a screen of the Anemia tree");
+    return *screens[static_cast<std::size_t>(*number - 1)];
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/QuestionScreenContent.h"
 
 // The thirteen screens of the Anemia tree, FormAnemia1 to FormAnemia13.

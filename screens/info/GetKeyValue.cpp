@@ -1,5 +1,6 @@
-#include "screens/info/StartSysInfo.h"
+#include "screens/info/GetKeyValue.h"
 
+#include "screens/info/RegistryWords.h"
 #include "screens/info/SysInfoPlatform.h"
 
 #include <array>
@@ -9,21 +10,13 @@
 
 namespace {
 
-// Read rights only (read control + query value + enumerate sub-keys + notify):
-// the reader never writes, and an ordinary user is refused write rights on
-// these keys, which would make an installed tool look unavailable.
-constexpr std::uint32_t KEY_READ_ACCESS = 0x20019u;
-
-constexpr std::uint32_t REG_SZ_TYPE = 1u;
-constexpr std::uint32_t REG_DWORD_TYPE = 4u;
-
-constexpr std::size_t DATA_BUFFER_SIZE = 1024;
+constexpr std::size_t dataBufferSize = 1024;
 
 // Closes the opened key however the reading ends, an exception included.
 class OpenedKey {
 public:
     OpenedKey(SysInfoPlatform& platform, SysInfoPlatform::KeyHandle key)
-        : platform_(platform), key_(key)
+        : m_platform(platform), m_key(key)
     {
     }
     OpenedKey(const OpenedKey&) = delete;
@@ -31,16 +24,16 @@ public:
     ~OpenedKey()
     {
         try {
-            platform_.closeKey(key_);
+            m_platform.closeKey(m_key);
         } catch (...) {
             // Nothing more can be done for a key the platform cannot close.
         }
     }
-    SysInfoPlatform::KeyHandle handle() const { return key_; }
+    SysInfoPlatform::KeyHandle handle() const { return m_key; }
 
 private:
-    SysInfoPlatform& platform_;
-    SysInfoPlatform::KeyHandle key_;
+    SysInfoPlatform& m_platform;
+    SysInfoPlatform::KeyHandle m_key;
 };
 
 // "&h" followed by the number in upper-case hexadecimal digits, without leading zeros.
@@ -60,19 +53,19 @@ bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t KeyRoot, const std::st
                  const std::string& SubKeyRef, std::string& KeyVal)
 {
     SysInfoPlatform::KeyHandle handle = 0;
-    if (platform.openKey(KeyRoot, KeyName, KEY_READ_ACCESS, handle) != 0) {
+    if (platform.openKey(KeyRoot, KeyName, RegistryWords::readAccess, handle) != 0) {
         KeyVal.clear();
         return false;
     }
     const OpenedKey key(platform, handle);
 
-    std::array<unsigned char, DATA_BUFFER_SIZE> data{};
-    std::uint32_t size = DATA_BUFFER_SIZE;
+    std::array<unsigned char, dataBufferSize> data{};
+    std::uint32_t size = dataBufferSize;
     std::uint32_t type = 0;
     // A size beyond the buffer can only come from a faulty platform: it counts
     // as a value too long to read, and nothing past the buffer is ever looked at.
     if (platform.queryValue(key.handle(), SubKeyRef, type, data.data(), size) != 0
-        || size > DATA_BUFFER_SIZE) {
+        || size > dataBufferSize) {
         KeyVal.clear();
         return false;
     }
@@ -81,10 +74,10 @@ bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t KeyRoot, const std::st
 
     const std::size_t kept = data[size - 1] == 0 ? size - 1 : size;
     switch (type) {
-    case REG_SZ_TYPE:
+    case RegistryWords::textType:
         KeyVal.assign(reinterpret_cast<const char*>(data.data()), kept);
         break;
-    case REG_DWORD_TYPE:
+    case RegistryWords::numberType:
         KeyVal = dwordAsHexLiteral(data.data(), kept);
         break;
     default:

@@ -1,6 +1,6 @@
 #include "screens/info/LinuxSysInfoPlatform.h"
 
-#include "screens/info/StartSysInfo.h"
+#include "screens/info/RegistryWords.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,19 +19,7 @@ extern char** environ;
 
 namespace {
 
-// The answers of the Windows registry functions that this view gives.
-constexpr long SUCCESS = 0;
-constexpr long FILE_NOT_FOUND = 2;
-constexpr long ACCESS_DENIED = 5;
-constexpr long INVALID_HANDLE = 6;
-constexpr long MORE_DATA = 234;
-
-constexpr std::uint32_t REG_SZ_TYPE = 1u;
-// Read control, query value, enumerate sub-keys and notify: all the view grants.
-constexpr std::uint32_t READ_RIGHTS = 0x20019u;
-
-const std::string FULL_PATH_KEY = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string FULL_PATH_VALUE = "PATH";
+using namespace RegistryWords;
 
 // Registry key and value names ignore case.
 bool sameName(const std::string& a, const std::string& b)
@@ -80,48 +68,49 @@ std::string LinuxSysInfoPlatform::findSystemInformationProgram(const std::string
 long LinuxSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey,
                                    std::uint32_t access, KeyHandle& key)
 {
-    if (root != HKEY_LOCAL_MACHINE_ROOT || !sameName(subKey, FULL_PATH_KEY))
-        return FILE_NOT_FOUND;
-    if ((access & ~READ_RIGHTS) != 0)
-        return ACCESS_DENIED;
+    if (root != localMachine || !sameName(subKey, fullPathKey))
+        return fileNotFound;
+    // Read rights are all the view grants.
+    if ((access & ~readAccess) != 0)
+        return accessDenied;
     const char* searchPath = std::getenv("PATH");
     std::string program = findSystemInformationProgram(searchPath ? searchPath : "");
     if (program.empty())
-        return FILE_NOT_FOUND;
-    key = nextKey_++;
-    openKeys_.emplace(key, std::move(program));
-    return SUCCESS;
+        return fileNotFound;
+    key = m_nextKey++;
+    m_openKeys.emplace(key, std::move(program));
+    return success;
 }
 
 long LinuxSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueName,
                                       std::uint32_t& type, unsigned char* data,
                                       std::uint32_t& size)
 {
-    const auto opened = openKeys_.find(key);
-    if (opened == openKeys_.end())
-        return INVALID_HANDLE;
-    if (!sameName(valueName, FULL_PATH_VALUE))
-        return FILE_NOT_FOUND;
+    const auto opened = m_openKeys.find(key);
+    if (opened == m_openKeys.end())
+        return invalidHandle;
+    if (!sameName(valueName, fullPathValue))
+        return fileNotFound;
     // Stored as text with its terminating zero, as the registry keeps a path.
     const std::string& program = opened->second;
     const auto needed = static_cast<std::uint32_t>(program.size() + 1);
-    type = REG_SZ_TYPE;
+    type = textType;
     if (data == nullptr) {
         size = needed;
-        return SUCCESS;
+        return success;
     }
     if (size < needed) {
         size = needed;
-        return MORE_DATA;
+        return moreData;
     }
     std::memcpy(data, program.c_str(), needed);
     size = needed;
-    return SUCCESS;
+    return success;
 }
 
 long LinuxSysInfoPlatform::closeKey(KeyHandle key)
 {
-    return openKeys_.erase(key) == 1 ? SUCCESS : INVALID_HANDLE;
+    return m_openKeys.erase(key) == 1 ? success : invalidHandle;
 }
 
 bool LinuxSysInfoPlatform::ordinaryFileExists(const std::string& path)

@@ -31,6 +31,6 @@ public:
 
 private:
     // The program path each open key saw when it was opened.
-    std::map<KeyHandle, std::string> openKeys_;
-    KeyHandle nextKey_ = 1;
+    std::map<KeyHandle, std::string> m_openKeys;
+    KeyHandle m_nextKey = 1;
 };

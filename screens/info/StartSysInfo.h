@@ -1,20 +1,6 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
-
 class SysInfoPlatform;
-
-inline constexpr std::uint32_t HKEY_LOCAL_MACHINE_ROOT = 0x80000002u;
-
-// Reads one registry value as text into KeyVal; true when the value was read.
-// The key is opened read-only and closed again before every return. A missing
-// or unreadable key or value, or one longer than 1024 bytes, gives false with
-// KeyVal empty; text loses one terminating zero byte, a number becomes "&h..."
-// in hexadecimal, other types leave KeyVal as it came in. A value without any
-// data throws std::runtime_error.
-bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal);
 
 // Finds the System Information tool through the registry and starts it.
 // False when it is unavailable, whatever the reason (it never throws): the

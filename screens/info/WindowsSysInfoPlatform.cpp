@@ -1,11 +1,26 @@
 #include "screens/info/WindowsSysInfoPlatform.h"
 
+#include "screens/info/RegistryWords.h"
+
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
 #include <vector>
+
+// The launcher and the Linux view speak in these words; here they meet the system's own.
+static_assert(RegistryWords::textType == REG_SZ);
+static_assert(RegistryWords::expandableTextType == REG_EXPAND_SZ);
+static_assert(RegistryWords::binaryType == REG_BINARY);
+static_assert(RegistryWords::numberType == REG_DWORD);
+static_assert(RegistryWords::textListType == REG_MULTI_SZ);
+static_assert(RegistryWords::readAccess == KEY_READ);
+static_assert(RegistryWords::success == ERROR_SUCCESS);
+static_assert(RegistryWords::fileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(RegistryWords::accessDenied == ERROR_ACCESS_DENIED);
+static_assert(RegistryWords::invalidHandle == ERROR_INVALID_HANDLE);
+static_assert(RegistryWords::moreData == ERROR_MORE_DATA);
 
 namespace {
 
@@ -28,7 +43,7 @@ long WindowsSysInfoPlatform::openKey(std::uint32_t root, const std::string& subK
 {
     HKEY opened = nullptr;
     const LONG result = RegOpenKeyExA(rootKey(root), subKey.c_str(), 0, access, &opened);
-    if (result == ERROR_SUCCESS)
+    if (result == RegistryWords::success)
         key = reinterpret_cast<KeyHandle>(opened);
     return result;
 }

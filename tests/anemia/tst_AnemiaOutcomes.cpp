@@ -5,6 +5,7 @@
 // shows up here. Also the warning for OK with nothing selected, on every screen.
 
 #include "app/ScreenRegistry.h"
+#include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "support/ScreenTestHelpers.h"

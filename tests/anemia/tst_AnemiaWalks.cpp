@@ -3,6 +3,7 @@
 // then Home or Exit.
 
 #include "app/ScreenRegistry.h"
+#include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "screens/main/FormMain.h"

@@ -6,6 +6,7 @@
 #include "app/ScreenRegistry.h"
 #include "app/ScreenLook.h"
 #include "app/Twips.h"
+#include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "screens/anemia/QuestionScreenContent.h"

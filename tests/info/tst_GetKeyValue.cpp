@@ -1,6 +1,7 @@
-#include "FakeSysInfoPlatform.h"
+#include "support/FakeSysInfoPlatform.h"
 
-#include "screens/info/StartSysInfo.h"
+#include "screens/info/GetKeyValue.h"
+#include "screens/info/RegistryWords.h"
 
 #include <QtTest>
 
@@ -31,7 +32,7 @@ ReadResult readOne(FakeSysInfoPlatform& fake, std::uint32_t type, const QByteArr
 {
     fake.setValue(KEY, "PATH", type, bytesOf(bytes));
     ReadResult result{false, before};
-    result.read = GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, KEY, "PATH", result.keyVal);
+    result.read = GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", result.keyVal);
     return result;
 }
 
@@ -45,7 +46,7 @@ private slots:
     {
         FakeSysInfoPlatform fake;
         std::string keyVal = "left over";
-        QVERIFY(!GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
         QCOMPARE(keyVal, std::string());
         QCOMPARE(fake.queries, 0);
         QCOMPARE(fake.closes, 0);
@@ -58,7 +59,7 @@ private slots:
         fake.setValue(KEY, "PATH", REG_SZ, "C:\\tool.exe");
         fake.keys[KEY].openResult = 5; // ERROR_ACCESS_DENIED
         std::string keyVal = "left over";
-        QVERIFY(!GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
         QCOMPARE(keyVal, std::string());
         QCOMPARE(fake.queries, 0);
         QCOMPARE(fake.badCloses, 0);
@@ -69,7 +70,7 @@ private slots:
         FakeSysInfoPlatform fake;
         fake.setValue(KEY, "Other", REG_SZ, "C:\\tool.exe");
         std::string keyVal = "left over";
-        QVERIFY(!GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
         QCOMPARE(keyVal, std::string());
         QCOMPARE(fake.closes, 1);
     }
@@ -148,7 +149,7 @@ private slots:
         fake.setValue(KEY, "PATH", REG_SZ, "");
         std::string keyVal = "kept";
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, KEY, "PATH", keyVal));
+                                 GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
         QCOMPARE(keyVal, std::string("kept"));
         QCOMPARE(fake.opens, 1);
         QCOMPARE(fake.closes, 1);
@@ -223,7 +224,7 @@ private slots:
             c.arrange(fake);
             std::string keyVal;
             try {
-                GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, KEY, "PATH", keyVal);
+                GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal);
             } catch (const std::exception&) {
                 // Only whether the key was closed matters here.
             }
@@ -239,8 +240,8 @@ private slots:
         FakeSysInfoPlatform fake;
         fake.setValue(KEY, "PATH", REG_SZ, "x");
         std::string keyVal;
-        QVERIFY(GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, KEY, "PATH", keyVal));
-        GetKeyValue(fake, HKEY_LOCAL_MACHINE_ROOT, "SOFTWARE\\Missing", "PATH", keyVal);
+        QVERIFY(GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
+        GetKeyValue(fake, RegistryWords::localMachine, "SOFTWARE\\Missing", "PATH", keyVal);
         QCOMPARE(fake.accessMasks, (std::vector<std::uint32_t>{0x20019u, 0x20019u}));
         QCOMPARE(fake.roots, (std::vector<std::uint32_t>{0x80000002u, 0x80000002u}));
         QCOMPARE(fake.openedKeyNames, (std::vector<std::string>{KEY, "SOFTWARE\\Missing"}));

@@ -1,4 +1,6 @@
 #include "screens/info/LinuxSysInfoPlatform.h"
+#include "screens/info/GetKeyValue.h"
+#include "screens/info/RegistryWords.h"
 #include "screens/info/StartSysInfo.h"
 
 #include <QtTest>
@@ -81,16 +83,16 @@ private slots:
         LinuxSysInfoPlatform platform;
 
         std::string keyVal;
-        QVERIFY(GetKeyValue(platform, HKEY_LOCAL_MACHINE_ROOT, FULL_PATH_KEY, "PATH", keyVal));
+        QVERIFY(GetKeyValue(platform, RegistryWords::localMachine, FULL_PATH_KEY, "PATH", keyVal));
         QCOMPARE(keyVal, bin.filePath("gnome-system-monitor").toStdString());
-        QVERIFY(!GetKeyValue(platform, HKEY_LOCAL_MACHINE_ROOT, FULL_PATH_KEY, "MSINFO", keyVal));
-        QVERIFY(!GetKeyValue(platform, HKEY_LOCAL_MACHINE_ROOT, FOLDER_KEY, "MSINFO", keyVal));
+        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, FULL_PATH_KEY, "MSINFO", keyVal));
+        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, FOLDER_KEY, "MSINFO", keyVal));
         QCOMPARE(keyVal, std::string());
 
         // The view is read-only: asking for write rights is refused.
         SysInfoPlatform::KeyHandle key = 0;
-        QCOMPARE(platform.openKey(HKEY_LOCAL_MACHINE_ROOT, FULL_PATH_KEY, 0x2003Fu, key), 5L);
-        QCOMPARE(platform.openKey(HKEY_LOCAL_MACHINE_ROOT, FULL_PATH_KEY, 0x20019u, key), 0L);
+        QCOMPARE(platform.openKey(RegistryWords::localMachine, FULL_PATH_KEY, 0x2003Fu, key), 5L);
+        QCOMPARE(platform.openKey(RegistryWords::localMachine, FULL_PATH_KEY, 0x20019u, key), 0L);
         // A buffer too small is told the size needed, as the registry does.
         unsigned char small[4] = {};
         std::uint32_t type = 0;
@@ -101,7 +103,7 @@ private slots:
         QCOMPARE(platform.closeKey(key), 6L);
 
         const SearchPath nothingThere("/nonexistent-folder");
-        QVERIFY(!GetKeyValue(platform, HKEY_LOCAL_MACHINE_ROOT, FULL_PATH_KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, FULL_PATH_KEY, "PATH", keyVal));
         QVERIFY(!StartSysInfo(platform));
     }
 

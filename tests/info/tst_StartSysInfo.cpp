@@ -1,4 +1,4 @@
-#include "FakeSysInfoPlatform.h"
+#include "support/FakeSysInfoPlatform.h"
 
 #include "screens/info/LinuxSysInfoPlatform.h"
 #include "screens/info/StartSysInfo.h"

@@ -4,8 +4,8 @@
 #include "screens/info/SysInfoPlatformProvider.h"
 #include "screens/info/frmAbout.h"
 #include "screens/main/FormMain.h"
+#include "support/FakeSysInfoPlatform.h"
 #include "support/ScreenTestHelpers.h"
-#include "support/RecordingSysInfoPlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -83,13 +83,13 @@ private slots:
     void frameCloseUnloads();
 
 private:
-    RecordingSysInfoPlatform m_platform;
+    FakeSysInfoPlatform m_platform;
 };
 
 void tst_frmAbout::init()
 {
     startClean();
-    m_platform = RecordingSysInfoPlatform{};
+    m_platform = FakeSysInfoPlatform{};
     overrideSysInfoPlatformForTesting(&m_platform);
 }
 
@@ -172,7 +172,7 @@ void tst_frmAbout::opensAsDesigned()
     QCOMPARE(QApplication::focusWidget(), about->cmdSysInfo);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), about->cmdOK);
-    QVERIFY(m_platform.started.empty());
+    QVERIFY(m_platform.startAttempts.empty());
 }
 
 void tst_frmAbout::separatorIsEtched()
@@ -213,7 +213,7 @@ void tst_frmAbout::escapeCloses_data()
 void tst_frmAbout::escapeCloses()
 {
     QFETCH(bool, focusOnSysInfo);
-    m_platform.toolPath = "/usr/bin/sysinfo-tool";
+    m_platform.recordToolPath("/usr/bin/sysinfo-tool");
     FormMain* main = openMainWindow();
     frmAbout* about = pressAbout();
     QVERIFY(about);
@@ -228,7 +228,7 @@ void tst_frmAbout::escapeCloses()
 
     QVERIFY(boxes.isEmpty());
     QVERIFY(box.isNull());
-    QVERIFY(m_platform.started.empty());
+    QVERIFY(m_platform.startAttempts.empty());
     QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
@@ -236,7 +236,7 @@ void tst_frmAbout::escapeCloses()
 
 void tst_frmAbout::enterOnOkCloses()
 {
-    m_platform.toolPath = "/usr/bin/sysinfo-tool";
+    m_platform.recordToolPath("/usr/bin/sysinfo-tool");
     openMainWindow();
     frmAbout* about = pressAbout();
     QVERIFY(about);
@@ -249,7 +249,7 @@ void tst_frmAbout::enterOnOkCloses()
 
     QVERIFY(box.isNull());
     QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmAbout));
-    QVERIFY(m_platform.started.empty());
+    QVERIFY(m_platform.startAttempts.empty());
     QCOMPARE(programEnds(), 0);
 }
 
@@ -282,7 +282,7 @@ void tst_frmAbout::systemInfoStartsTheTool_data()
 void tst_frmAbout::systemInfoStartsTheTool()
 {
     QFETCH(Way, way);
-    m_platform.toolPath = "/opt/system tools/sysinfo-tool";
+    m_platform.recordToolPath("/opt/system tools/sysinfo-tool");
     frmAbout* about = pressAbout();
     QVERIFY(about);
     QVERIFY(makeActive(about));
@@ -290,13 +290,13 @@ void tst_frmAbout::systemInfoStartsTheTool()
     const QList<SeenBox> boxes = answeringBoxes([&] {
         pressSysInfo(about, way);
         // An access key presses its button as a click does, a moment later.
-        QTRY_VERIFY(!m_platform.started.empty());
+        QTRY_VERIFY(!m_platform.startAttempts.empty());
     });
     settle();
 
     QVERIFY(boxes.isEmpty());
-    QCOMPARE(m_platform.started, std::vector<std::string>{"/opt/system tools/sysinfo-tool"});
-    QCOMPARE(m_platform.openKeys, 0);
+    QCOMPARE(m_platform.startAttempts, std::vector<std::string>{"/opt/system tools/sysinfo-tool"});
+    QVERIFY(m_platform.stillOpen().empty());
     // The box stays open.
     QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
     QVERIFY(about->isVisible());
@@ -315,7 +315,7 @@ void tst_frmAbout::unavailableToolIsReportedOnce()
     QFETCH(bool, recorded);
     QFETCH(int, startAttempts);
     if (recorded)
-        m_platform.toolPath = "/nowhere/sysinfo-tool";
+        m_platform.recordToolPath("/nowhere/sysinfo-tool");
     m_platform.startSucceeds = false;
     frmAbout* about = pressAbout();
     QVERIFY(about);
@@ -331,7 +331,7 @@ void tst_frmAbout::unavailableToolIsReportedOnce()
     QCOMPARE(boxes.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(boxes.at(0).modal);
     QVERIFY(boxes.at(0).visibleScreens.contains(ScreenKind::frmAbout));
-    QCOMPARE(static_cast<int>(m_platform.started.size()), startAttempts);
+    QCOMPARE(static_cast<int>(m_platform.startAttempts.size()), startAttempts);
     QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
     QVERIFY(about->isVisible());
 }

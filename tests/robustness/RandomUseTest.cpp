@@ -12,7 +12,7 @@
 #include "app/ScreenRegistry.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 #include "support/BoxAnswerer.h"
-#include "support/RecordingSysInfoPlatform.h"
+#include "support/FakeSysInfoPlatform.h"
 #include "support/ScreenTestHelpers.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ private:
 
     KnownMessages m_messages;
     BoxAnswerer m_answerer;
-    RecordingSysInfoPlatform m_launcher;
+    FakeSysInfoPlatform m_launcher;
     int m_programEnds = 0;
     QSet<ScreenKind> m_screensReached;
     int m_boxesSeen = 0;
@@ -154,9 +154,9 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
     ScreenTestHelpers::startClean();
     registry.setProgramEnd([this] { ++m_programEnds; });
     // Half the sequences run where System Information is installed, half where it is not.
-    m_launcher = RecordingSysInfoPlatform{};
+    m_launcher = FakeSysInfoPlatform{};
     if (seed % 2 == 0)
-        m_launcher.toolPath = "C:\\Program Files\\MSINFO\\MSINFO32.EXE";
+        m_launcher.recordToolPath("C:\\Program Files\\MSINFO\\MSINFO32.EXE");
 
     QStringList log;
     auto failure = [&](const QStringList& problems) {

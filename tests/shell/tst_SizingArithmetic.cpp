@@ -1,4 +1,4 @@
-#include "app/PlatformChoice.h"
+#include "app/root/PlatformChoice.h"
 #include "app/SizingArithmetic.h"
 
 #include <QTest>

@@ -4,7 +4,7 @@
 
 #include "app/ProgramFolder.h"
 #include "app/ScreenRegistry.h"
-#include "app/Startup.h"
+#include "app/root/Startup.h"
 #include "screens/main/FormMain.h"
 
 #include <QApplication>

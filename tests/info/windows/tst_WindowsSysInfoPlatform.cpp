@@ -4,6 +4,8 @@
 // 1024/1025-byte boundary can be stored as they are.
 //
 // Usage: tst_WindowsSysInfoPlatform registry|launcher
+#include "screens/info/GetKeyValue.h"
+#include "screens/info/RegistryWords.h"
 #include "screens/info/StartSysInfo.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 #include "screens/info/WindowsSysInfoPlatform.h"
@@ -169,7 +171,7 @@ Read readValue(CountingPlatform& platform, const std::string& keyName, const std
 {
     Read result{false, before, false};
     try {
-        result.read = GetKeyValue(platform, HKEY_LOCAL_MACHINE_ROOT, keyName, name, result.keyVal);
+        result.read = GetKeyValue(platform, RegistryWords::localMachine, keyName, name, result.keyVal);
     } catch (const std::runtime_error&) {
         result.raised = true;
     }

@@ -1,5 +1,7 @@
 #include "FuzzedSysInfoPlatform.h"
 
+#include "screens/info/RegistryWords.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -57,7 +59,7 @@ long FuzzedSysInfoPlatform::queryValue(KeyHandle key, const std::string&, std::u
         size = m_input.dword();
     else
         size = static_cast<std::uint32_t>(value.size());
-    return status == 0 ? 0 : (status == 1 ? 234 : status);
+    return status == 0 ? RegistryWords::success : (status == 1 ? RegistryWords::moreData : status);
 }
 
 long FuzzedSysInfoPlatform::closeKey(KeyHandle key)

@@ -6,6 +6,8 @@
 #include "FuzzInput.h"
 #include "FuzzedSysInfoPlatform.h"
 
+#include "screens/info/GetKeyValue.h"
+#include "screens/info/RegistryWords.h"
 #include "screens/info/StartSysInfo.h"
 
 #include <cstdio>
@@ -27,7 +29,7 @@ void readOneValue(FuzzInput& input)
     bool read = false;
     bool raised = false;
     try {
-        read = GetKeyValue(platform, HKEY_LOCAL_MACHINE_ROOT, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+        read = GetKeyValue(platform, RegistryWords::localMachine, RegistryWords::fullPathKey, RegistryWords::fullPathValue,
                            value);
     } catch (const std::exception&) {
         // A value without data raises an error, which the launcher turns into its message.

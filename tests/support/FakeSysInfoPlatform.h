@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/info/RegistryWords.h"
 #include "screens/info/SysInfoPlatform.h"
 
 #include <map>
@@ -8,15 +9,16 @@
 #include <vector>
 
 // A registry, a file system and a program starter in memory, answering as the
-// Windows functions do, and counting what the launcher asked of them.
+// Windows functions do, and counting what the launcher and the About box asked
+// of them.
 class FakeSysInfoPlatform : public SysInfoPlatform {
 public:
     struct Value {
-        std::uint32_t type = 1;
+        std::uint32_t type = RegistryWords::textType;
         std::string bytes;
     };
     struct Key {
-        long openResult = 0; // what opening the key answers, e.g. 5 when access is refused
+        long openResult = RegistryWords::success; // what opening the key answers, e.g. accessDenied
         std::map<std::string, Value> values;
     };
     enum class FileKind { Ordinary, Hidden, System, Folder };
@@ -44,7 +46,9 @@ public:
 
     void setValue(const std::string& key, const std::string& name, std::uint32_t type,
                   const std::string& bytes);
-    std::set<KeyHandle> stillOpen() const { return open_; }
+    // The System Information tool's full path, recorded as Windows records it.
+    void recordToolPath(const std::string& path);
+    std::set<KeyHandle> stillOpen() const { return m_open; }
 
     long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
                  KeyHandle& key) override;
@@ -55,7 +59,7 @@ public:
     bool startProgram(const std::string& path) override;
 
 private:
-    std::map<KeyHandle, std::string> handles_;
-    std::set<KeyHandle> open_;
-    KeyHandle next_ = 0x100;
+    std::map<KeyHandle, std::string> m_handles;
+    std::set<KeyHandle> m_open;
+    KeyHandle m_next = 0x100;
 };

@@ -1,6 +1,6 @@
-#include "app/StartupGuards.h"
+#include "app/root/StartupGuards.h"
 
-#include "app/PlatformChoice.h"
+#include "app/root/PlatformChoice.h"
 
 #include <QAccessible>
 #include <QByteArray>

@@ -1,10 +1,10 @@
-#include "app/Startup.h"
+#include "app/root/Startup.h"
 
 #include "app/PictureBox.h"
-#include "app/ScreenFactory.h"
+#include "app/root/ScreenFactory.h"
 #include "app/ScreenLook.h"
 #include "app/ScreenRegistry.h"
-#include "app/StartupGuards.h"
+#include "app/root/StartupGuards.h"
 
 #include <QApplication>
 

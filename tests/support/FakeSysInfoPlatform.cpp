@@ -1,6 +1,4 @@
-#include "FakeSysInfoPlatform.h"
-
-#include "screens/info/StartSysInfo.h"
+#include "support/FakeSysInfoPlatform.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,6 +10,12 @@ void FakeSysInfoPlatform::setValue(const std::string& key, const std::string& na
     keys[key].values[name] = Value{type, bytes};
 }
 
+void FakeSysInfoPlatform::recordToolPath(const std::string& path)
+{
+    // Text, with its terminating zero.
+    setValue(RegistryWords::fullPathKey, RegistryWords::fullPathValue, RegistryWords::textType, path + '\0');
+}
+
 long FakeSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey,
                                   std::uint32_t access, KeyHandle& key)
 {
@@ -19,15 +23,15 @@ long FakeSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey,
     openedKeyNames.push_back(subKey);
     accessMasks.push_back(access);
     const auto found = keys.find(subKey);
-    if (root != HKEY_LOCAL_MACHINE_ROOT || found == keys.end())
-        return 2; // ERROR_FILE_NOT_FOUND
-    if (found->second.openResult != 0)
+    if (root != RegistryWords::localMachine || found == keys.end())
+        return RegistryWords::fileNotFound;
+    if (found->second.openResult != RegistryWords::success)
         return found->second.openResult;
-    key = next_++;
-    handles_[key] = subKey;
-    open_.insert(key);
+    key = m_next++;
+    m_handles[key] = subKey;
+    m_open.insert(key);
     ++opens;
-    return 0;
+    return RegistryWords::success;
 }
 
 long FakeSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueName,
@@ -37,33 +41,33 @@ long FakeSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueName
     ++queries;
     if (queryThrows)
         throw std::runtime_error("query failed");
-    if (open_.count(key) == 0)
-        return 6; // ERROR_INVALID_HANDLE
-    const Key& opened = keys.at(handles_.at(key));
+    if (m_open.count(key) == 0)
+        return RegistryWords::invalidHandle;
+    const Key& opened = keys.at(m_handles.at(key));
     const auto value = opened.values.find(valueName);
     if (value == opened.values.end())
-        return 2;
+        return RegistryWords::fileNotFound;
     const std::string& bytes = value->second.bytes;
     type = value->second.type;
     if (bytes.size() > size) {
         size = static_cast<std::uint32_t>(bytes.size());
-        return 234; // ERROR_MORE_DATA
+        return RegistryWords::moreData;
     }
     std::memcpy(data, bytes.data(), bytes.size());
     size = static_cast<std::uint32_t>(bytes.size());
     if (reportedSizeOnSuccess != 0)
         size = reportedSizeOnSuccess;
-    return 0;
+    return RegistryWords::success;
 }
 
 long FakeSysInfoPlatform::closeKey(KeyHandle key)
 {
-    if (open_.erase(key) == 0) {
+    if (m_open.erase(key) == 0) {
         ++badCloses;
-        return 6;
+        return RegistryWords::invalidHandle;
     }
     ++closes;
-    return 0;
+    return RegistryWords::success;
 }
 
 bool FakeSysInfoPlatform::ordinaryFileExists(const std::string& path)

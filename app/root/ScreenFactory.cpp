@@ -1,5 +1,6 @@
-#include "app/ScreenFactory.h"
+#include "app/root/ScreenFactory.h"
 
+#include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "screens/info/frmAbout.h"
 #include "screens/info/frmHelp.h"
