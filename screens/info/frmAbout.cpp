@@ -80,10 +80,6 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
 
-void frmAbout::Form_Load()
-{
-}
-
 void frmAbout::reject()
 {
     unloadBox();

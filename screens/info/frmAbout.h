@@ -19,7 +19,6 @@ public:
     frmAbout();
 
     QWidget* screenWindow() override { return this; }
-    void Form_Load() override;
 
     QLabel* lblTitle;
     QLabel* lblVersion;

@@ -93,8 +93,6 @@ std::array<QuestionLabel*, 5> frmHelp::questionLabels() const
 void frmHelp::Form_Load()
 {
     Module1::SizeAndCenter(this, HelpDesign::sizeFactor);
-    for (QuestionLabel* label : questionLabels())
-        ScreenLook::setTextColour(label, ScreenLook::black);
 }
 
 void frmHelp::Label1_Click() { showAnswer(1); }
