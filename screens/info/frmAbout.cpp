@@ -2,8 +2,8 @@
 
 #include "app/LineControl.h"
 #include "app/MessageBoxes.h"
+#include "app/Module1.h"
 #include "app/ScreenLook.h"
-#include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
 #include "app/X11WindowManager.h"
@@ -92,8 +92,8 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::unloadBox()
 {
-    // The registry brings the main window back should this box have been the last one on view.
-    ScreenRegistry::instance().unload(this);
+    // The main window comes back should this box have been the last one on view.
+    Module1::Unload(this);
     returnFocus();
 }
 
@@ -107,7 +107,7 @@ void frmAbout::returnFocus()
 {
     // The main window opened the box; without a window manager nothing else
     // would give it the keyboard focus back, and its access keys would do nothing.
-    QWidget* main = ScreenRegistry::instance().loaded(ScreenKind::FormMain);
+    QWidget* main = Module1::Loaded(ScreenKind::FormMain);
     if (main && main->isVisible())
         main->activateWindow();
 }

@@ -6,7 +6,6 @@
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/ScreenLook.h"
-#include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "screens/main/FormMainDesign.h"
 #include "screens/main/Topics.h"
@@ -104,17 +103,17 @@ void FormMain::cmdOK_Click()
         return;
     }
     hide();
-    ScreenRegistry::instance().show(*topic.firstScreen);
+    Module1::Show(*topic.firstScreen);
 }
 
 void FormMain::cmdHelp_Click()
 {
-    ScreenRegistry::instance().show(ScreenKind::frmHelp);
+    Module1::Show(ScreenKind::frmHelp);
 }
 
 void FormMain::cmdAbout_Click()
 {
-    ScreenRegistry::instance().show(ScreenKind::frmAbout);
+    Module1::Show(ScreenKind::frmAbout);
 }
 
 void FormMain::cmdExit_Click()

@@ -1,10 +1,10 @@
 #include "screens/main/frmSplash.h"
 
 #include "app/ClickableLabel.h"
+#include "app/Module1.h"
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/ScreenLook.h"
-#include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
 #include "app/X11WindowManager.h"
@@ -97,11 +97,9 @@ void frmSplash::Timer1_Timer()
 
 void frmSplash::leave()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     // A key, a click and the timer can all be under way; the first one to arrive leaves.
-    if (registry.loaded(ScreenKind::frmSplash) != this)
+    if (Module1::Loaded(ScreenKind::frmSplash) != this)
         return;
     Timer1.stop();
-    registry.unload(this);
-    registry.show(ScreenKind::FormMain);
+    Module1::GoTo(this, ScreenKind::FormMain);
 }

@@ -4,7 +4,7 @@
 // out on its own, apart from the program's content tables, so a slip in either
 // shows up here. Also the warning for OK with nothing selected, on every screen.
 
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "support/ScreenTestHelpers.h"
@@ -189,7 +189,7 @@ ScreenKind screenNumbered(int number)
 
 QuestionScreen* open(int number)
 {
-    ScreenRegistry::instance().show(screenNumbered(number));
+    Module1::Show(screenNumbered(number));
     settle();
     return loadedScreen<QuestionScreen>(screenNumbered(number));
 }
@@ -275,12 +275,12 @@ void AnemiaOutcomesTest::everyOptionHasItsOutcome()
     if (next == stays) {
         QVERIFY(current);
         QVERIFY(current->isVisible());
-        QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
+        QCOMPARE(loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
         QVERIFY(button->isChecked());
         QCOMPARE(checkedOptions(current), 1);
     } else {
         QVERIFY(!current); // unloaded and gone
-        QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{screenNumbered(next)});
+        QCOMPARE(loadOrder(), std::vector<ScreenKind>{screenNumbered(next)});
         QCOMPARE(visibleScreens(), QList<ScreenKind>{screenNumbered(next)});
         const QuestionScreen* following = loadedScreen<QuestionScreen>(screenNumbered(next));
         QVERIFY(following);
@@ -338,7 +338,7 @@ void AnemiaOutcomesTest::okWithNothingSelectedWarns()
     // Nothing changed: the same screen, on view, with nothing selected.
     QVERIFY(current);
     QVERIFY(current->isVisible());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
     QCOMPARE(checkedOptions(current), 0);
     QCOMPARE(programEnds(), 0);
 }

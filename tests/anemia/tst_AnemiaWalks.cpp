@@ -2,7 +2,6 @@
 // doctor starts them: choose "Anemia", press OK, answer screen after screen,
 // then Home or Exit.
 
-#include "app/ScreenRegistry.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "screens/main/FormMain.h"
@@ -147,7 +146,7 @@ void AnemiaWalksTest::typicalWalkThenHome()
     settle();
     QVERIFY(main);
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main.data());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
     QCOMPARE(main->Combo1->count(), 73);
     QCOMPARE(main->Combo1->currentIndex(), 1);
@@ -196,10 +195,9 @@ void AnemiaWalksTest::longestWalkShowsEightScreens()
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
     QList<ScreenKind> shown{ScreenKind::FormAnemia1};
-    QObject::connect(&ScreenRegistry::instance(), &ScreenRegistry::loadedScreensChanged, main, [&shown] {
-        const std::vector<ScreenKind> order = ScreenRegistry::instance().loadOrder();
-        if (!order.empty() && order.back() != ScreenKind::FormMain && shown.last() != order.back())
-            shown.append(order.back());
+    onEveryLoad([&shown](ScreenKind kind) {
+        if (kind != ScreenKind::FormMain && shown.last() != kind)
+            shown.append(kind);
     });
     const QString failure = walk({
         {1, 2, nullptr, 2},
@@ -212,10 +210,11 @@ void AnemiaWalksTest::longestWalkShowsEightScreens()
         {12, 2, nullptr, 13},
         {13, 1, "Perform modified exchange transfusion.", stays},
     });
+    onEveryLoad({});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(shown.size(), 8);
     // One question screen at a time: each was unloaded before the next came.
-    QCOMPARE(ScreenRegistry::instance().loadOrder(),
+    QCOMPARE(loadOrder(),
              (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::FormAnemia13}));
 }
 
@@ -277,7 +276,7 @@ void AnemiaWalksTest::exitFromADeepScreenEndsTheProgram()
     const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(screen->cmdExit); });
     settle();
     QVERIFY(boxes.isEmpty());
-    QCOMPARE(ScreenRegistry::instance().count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 }
 
@@ -289,7 +288,7 @@ void AnemiaWalksTest::closingAQuestionScreenBringsTheMainWindowBack()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     loadedWindow(ScreenKind::FormAnemia2)->close();
     settle();
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::FormAnemia2));
+    QVERIFY(!isLoaded(ScreenKind::FormAnemia2));
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
     QCOMPARE(main->Combo1->currentText(), QStringLiteral("Anemia"));
     QCOMPARE(programEnds(), 0);

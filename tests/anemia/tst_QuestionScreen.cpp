@@ -3,7 +3,7 @@
 // each other, tab order and focus, the keyboard in the option group, and what
 // a screen reader is told.
 
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "app/ScreenLook.h"
 #include "app/Twips.h"
 #include "screens/anemia/OptionButton.h"
@@ -44,7 +44,7 @@ const struct {
 
 QuestionScreen* open(int number)
 {
-    ScreenRegistry::instance().show(*anemiaScreen(number));
+    Module1::Show(*anemiaScreen(number));
     settle();
     return loadedScreen<QuestionScreen>(*anemiaScreen(number));
 }

@@ -1,5 +1,4 @@
 #include "app/LineControl.h"
-#include "app/ScreenRegistry.h"
 #include "app/Twips.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 #include "screens/info/frmAbout.h"
@@ -100,7 +99,7 @@ void tst_frmAbout::cleanup()
 
 void tst_frmAbout::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -229,7 +228,7 @@ void tst_frmAbout::escapeCloses()
     QVERIFY(boxes.isEmpty());
     QVERIFY(box.isNull());
     QVERIFY(m_platform.started.empty());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
 }
@@ -248,7 +247,7 @@ void tst_frmAbout::enterOnOkCloses()
     settle();
 
     QVERIFY(box.isNull());
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmAbout));
+    QVERIFY(!isLoaded(ScreenKind::frmAbout));
     QVERIFY(m_platform.started.empty());
     QCOMPARE(programEnds(), 0);
 }
@@ -262,7 +261,7 @@ void tst_frmAbout::okClickClosesAndReopensTheSame()
     QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     settle();
     QVERIFY(box.isNull());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
 
     frmAbout* again = pressAbout();
     QVERIFY(again);
@@ -367,7 +366,7 @@ void tst_frmAbout::closingLastOnViewBringsTheMainWindowBack()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     settle();
 
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main);
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
@@ -383,7 +382,7 @@ void tst_frmAbout::oneAboutBoxAtMost()
     QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
 
     QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
-    QCOMPARE(ScreenRegistry::instance().loadOrder(),
+    QCOMPARE(loadOrder(),
              (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmAbout}));
     QCOMPARE(about->geometry(), twips(2340, 1935, 5730, 4350));
     QVERIFY(about->isVisible());
@@ -400,7 +399,7 @@ void tst_frmAbout::frameCloseUnloads()
     settle();
 
     QVERIFY(box.isNull());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
 
@@ -409,10 +408,10 @@ void tst_frmAbout::frameCloseUnloads()
     QVERIFY(about);
     QVERIFY(main->close());
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::frmAbout});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::frmAbout});
     QVERIFY(about->close());
     settle();
-    QCOMPARE(ScreenRegistry::instance().count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 }
 

@@ -1,4 +1,3 @@
-#include "app/ScreenRegistry.h"
 #include "app/Twips.h"
 #include "screens/info/QuestionLabel.h"
 #include "screens/info/frmHelp.h"
@@ -119,7 +118,7 @@ void tst_frmHelp::init()
 
 void tst_frmHelp::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -302,7 +301,7 @@ void tst_frmHelp::otherClicksDoNothing()
     QCOMPARE(blueQuestions(help), QList<int>{5});
     QVERIFY(allQuestionsBlackOrBlue(help));
     QCOMPARE(help->LabelA->text(), answerTexts.at(4));
-    QVERIFY(ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QVERIFY(isLoaded(ScreenKind::frmHelp));
 }
 
 void tst_frmHelp::longAnswerWrapsWithinTheAnswerArea()
@@ -334,7 +333,7 @@ void tst_frmHelp::helpPressedAgainKeepsTheWindowAsItWas()
     frmHelp* again = pressHelp();
 
     QCOMPARE(again, help);
-    QCOMPARE(ScreenRegistry::instance().loadOrder(),
+    QCOMPARE(loadOrder(),
              (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmHelp}));
     // No second load: the highlight, the answer and the place stay.
     QCOMPARE(blueQuestions(help), QList<int>{2});
@@ -354,7 +353,7 @@ void tst_frmHelp::homeThenHelpOpensFresh()
     QTest::mouseClick(help->cmdHome, Qt::LeftButton);
     settle();
 
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QVERIFY(!isLoaded(ScreenKind::frmHelp));
     QVERIFY(first.isNull());
     // The main window comes to the front as it was, not loaded again.
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main);
@@ -380,7 +379,7 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     QCOMPARE(QApplication::focusWidget(), help->cmdExit);
     // An access key presses its button as a click does, a moment later.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
-    QTRY_VERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QTRY_VERIFY(!isLoaded(ScreenKind::frmHelp));
     settle();
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main);
     QCOMPARE(programEnds(), 0);
@@ -392,7 +391,7 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     help->cmdHome->setFocus();
     QCOMPARE(QApplication::focusWidget(), help->cmdHome);
     QTest::keyClick(help->cmdHome, Qt::Key_E, Qt::AltModifier);
-    QTRY_COMPARE(ScreenRegistry::instance().count(), 0);
+    QTRY_COMPARE(loadedCount(), 0);
     settle();
     QCOMPARE(programEnds(), 1);
 }
@@ -418,7 +417,7 @@ void tst_frmHelp::spaceAtOnceEndsTheProgram()
     QVERIFY(makeActive(help));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     settle();
-    QCOMPARE(ScreenRegistry::instance().count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 }
 
@@ -428,22 +427,9 @@ void tst_frmHelp::exitUnloadsEveryScreen()
     frmHelp* help = pressHelp();
     QVERIFY(help);
     QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
-    QCOMPARE(ScreenRegistry::instance().count(), 3);
+    QCOMPARE(loadedCount(), 3);
 
-    QList<ScreenKind> unloaded;
-    std::vector<ScreenKind> before = ScreenRegistry::instance().loadOrder();
-    const auto connection = connect(&ScreenRegistry::instance(), &ScreenRegistry::loadedScreensChanged, this,
-                                    [&] {
-                                        const std::vector<ScreenKind> now = ScreenRegistry::instance().loadOrder();
-                                        for (ScreenKind kind : before) {
-                                            if (std::find(now.begin(), now.end(), kind) == now.end())
-                                                unloaded.append(kind);
-                                        }
-                                        before = now;
-                                    });
-    QTest::mouseClick(help->cmdExit, Qt::LeftButton);
-    disconnect(connection);
-    settle();
+    const QList<ScreenKind> unloaded = unloadedBy([help] { QTest::mouseClick(help->cmdExit, Qt::LeftButton); });
 
     // From the latest loaded to the earliest.
     QCOMPARE(unloaded, (QList<ScreenKind>{ScreenKind::frmAbout, ScreenKind::frmHelp, ScreenKind::FormMain}));
@@ -460,7 +446,7 @@ void tst_frmHelp::frameCloseUnloadsHelpOnly()
     help->close();
     settle();
     QVERIFY(closed.isNull());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
 

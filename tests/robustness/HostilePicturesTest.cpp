@@ -7,7 +7,7 @@
 
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "support/ScreenTestHelpers.h"
 
 #include <QBuffer>
@@ -146,10 +146,9 @@ void HostilePicturesTest::everyWindowWorks()
     const qint64 peakBefore = peakMemoryKilobytes();
 
     // The splash screen opens with whatever picture could be read, and leaves on a key.
-    ScreenRegistry& registry = ScreenRegistry::instance();
     QElapsedTimer opening;
     opening.start();
-    registry.show(ScreenKind::frmSplash);
+    Module1::Show(ScreenKind::frmSplash);
     // No picture may hold a window back: a second is far more than any sound
     // case takes, even in the sanitizer build, and far less than a hostile one.
     QVERIFY2(opening.elapsed() < 1000, qPrintable(QStringLiteral("the splash screen took %1 ms").arg(opening.elapsed())));
@@ -182,13 +181,13 @@ void HostilePicturesTest::everyWindowWorks()
     QTest::mouseClick(question, Qt::LeftButton);
     QVERIFY(!control<QLabel>(ScreenKind::frmHelp, "LabelA")->text().isEmpty());
     click(ScreenKind::frmHelp, "cmdHome");
-    QVERIFY(!registry.isLoaded(ScreenKind::frmHelp));
+    QVERIFY(!isLoaded(ScreenKind::frmHelp));
 
     // About opens and closes.
     click(ScreenKind::FormMain, "cmdAbout");
     QVERIFY(loadedWindow(ScreenKind::frmAbout) && loadedWindow(ScreenKind::frmAbout)->isVisible());
     click(ScreenKind::frmAbout, "cmdOK");
-    QVERIFY(!registry.isLoaded(ScreenKind::frmAbout));
+    QVERIFY(!isLoaded(ScreenKind::frmAbout));
 
     // The Anemia walk starts, and Home brings the main window back with its picture as it was.
     control<QComboBox>(ScreenKind::FormMain, "Combo1")->setCurrentIndex(1);
@@ -200,7 +199,7 @@ void HostilePicturesTest::everyWindowWorks()
 
     // Exit ends the program.
     click(ScreenKind::FormMain, "cmdExit");
-    QCOMPARE(registry.count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 
     const qint64 growth = peakMemoryKilobytes() - peakBefore;
@@ -211,7 +210,7 @@ void HostilePicturesTest::everyWindowWorks()
 
 void HostilePicturesTest::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     ProgramFolder::overrideForTesting({});
     settle();
 }

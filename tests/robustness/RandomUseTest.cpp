@@ -9,7 +9,7 @@
 #include "ProgramInvariants.h"
 #include "RandomUser.h"
 
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 #include "support/BoxAnswerer.h"
 #include "support/RecordingSysInfoPlatform.h"
@@ -98,7 +98,7 @@ void RandomUseTest::cleanupTestCase()
 {
     qInstallMessageHandler(toolkitHandler());
     overrideSysInfoPlatformForTesting(nullptr);
-    ScreenRegistry::instance().reset();
+    ScreenTestHelpers::dropAllScreens();
     ScreenTestHelpers::settle();
 }
 
@@ -149,10 +149,9 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
 {
     std::mt19937_64 random(seed);
     RandomUser user(random);
-    ScreenRegistry& registry = ScreenRegistry::instance();
 
     ScreenTestHelpers::startClean();
-    registry.setProgramEnd([this] { ++m_programEnds; });
+    ScreenTestHelpers::onProgramEnd([this] { ++m_programEnds; });
     // Half the sequences run where System Information is installed, half where it is not.
     m_launcher = RecordingSysInfoPlatform{};
     if (seed % 2 == 0)
@@ -169,10 +168,10 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
     };
 
     for (int step = 0; step < steps; ++step) {
-        if (registry.count() == 0) {
+        if (ScreenTestHelpers::loadedCount() == 0) {
             // The program has ended (or not yet begun): it is started again.
             log.append(QStringLiteral("(program starts)"));
-            registry.show(ScreenKind::frmSplash);
+            Module1::Show(ScreenKind::frmSplash);
             ScreenTestHelpers::settle();
         }
         RandomUser::Step next = user.choose();
@@ -190,11 +189,11 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
         m_boxesSeen += static_cast<int>(boxes.size());
         for (const SeenBox& box : boxes)
             log.append(QStringLiteral("     box \"%1\"").arg(box.text));
-        for (ScreenKind kind : registry.loadOrder())
+        for (ScreenKind kind : ScreenTestHelpers::loadOrder())
             m_screensReached.insert(kind);
 
         if (runLength().trace) {
-            const std::vector<ScreenKind> loaded = registry.loadOrder();
+            const std::vector<ScreenKind> loaded = ScreenTestHelpers::loadOrder();
             qInfo("%s -> loaded: %s; on view: %s; ends: %d", qPrintable(log.last()),
                   qPrintable(screenNames(QList<ScreenKind>(loaded.begin(), loaded.end()))),
                   qPrintable(screenNames(ScreenTestHelpers::visibleScreens())), m_programEnds - endsBefore);
@@ -207,7 +206,7 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
                 problems.append(wrong);
         }
         if (!problems.isEmpty()) {
-            const std::vector<ScreenKind> loaded = registry.loadOrder();
+            const std::vector<ScreenKind> loaded = ScreenTestHelpers::loadOrder();
             log.append(QStringLiteral("     on view: %1; loaded: %2")
                            .arg(screenNames(ScreenTestHelpers::visibleScreens()),
                                 screenNames(QList<ScreenKind>(loaded.begin(), loaded.end()))));

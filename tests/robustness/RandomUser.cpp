@@ -1,9 +1,9 @@
 #include "RandomUser.h"
 
 #include "app/Screen.h"
-#include "app/ScreenRegistry.h"
 #include "screens/main/frmSplash.h"
 #include "screens/main/Topics.h"
+#include "support/ScreenTestHelpers.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -114,11 +114,10 @@ int RandomUser::below(int n)
 
 RandomUser::Step RandomUser::choose()
 {
-    const ScreenRegistry& registry = ScreenRegistry::instance();
     QList<QWidget*> onView;
-    for (int i = 0; i < registry.count(); ++i) {
-        if (registry.at(i) && registry.at(i)->isVisible())
-            onView.append(registry.at(i));
+    for (QWidget* window : ScreenTestHelpers::loadedWindows()) {
+        if (window && window->isVisible())
+            onView.append(window);
     }
     if (onView.isEmpty())
         return {QStringLiteral("nothing on view: nothing to do"), [] {}, {}};

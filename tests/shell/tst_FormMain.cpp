@@ -1,7 +1,6 @@
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/Module1.h"
-#include "app/ScreenRegistry.h"
 #include "screens/main/FormMain.h"
 #include "support/ScreenTestHelpers.h"
 
@@ -57,7 +56,7 @@ void tst_FormMain::init()
 
 void tst_FormMain::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -121,7 +120,7 @@ void tst_FormMain::okWithNothingChosenWarns()
 
     // Nothing else changed.
     QVERIFY(main->isVisible());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::FormMain}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
     QCOMPARE(main->Combo1->count(), 73);
     QCOMPARE(main->Combo1->currentText(), QStringLiteral("Topic List"));
 }
@@ -151,7 +150,7 @@ void tst_FormMain::enterPressesTheFocusedButtonNotOK()
     main->cmdHelp->setFocus();
     const QList<SeenBox> boxes = answeringBoxes([&] { QTest::keyClick(main->cmdHelp, Qt::Key_Return); });
     QVERIFY(boxes.isEmpty());
-    QVERIFY(ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QVERIFY(isLoaded(ScreenKind::frmHelp));
 }
 
 void tst_FormMain::typedTextIsNeverAChoice()
@@ -171,7 +170,7 @@ void tst_FormMain::typedTextIsNeverAChoice()
     const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(main->cmdOK, Qt::LeftButton); });
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].text, nothingSelected);
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::FormAnemia1));
+    QVERIFY(!isLoaded(ScreenKind::FormAnemia1));
 }
 
 void tst_FormMain::topicWithoutGuidanceLeavesTheMainWindowShown()
@@ -188,81 +187,77 @@ void tst_FormMain::topicWithoutGuidanceLeavesTheMainWindowShown()
         QVERIFY(boxes[0].text.contains(QStringLiteral("no guidance")));
         QCOMPARE(boxes[0].visibleScreens, (QList<ScreenKind>{ScreenKind::FormMain}));
         QVERIFY(main->isVisible());
-        QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::FormMain}));
+        QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
         QCOMPARE(main->selectedTopicIndex(), index);
     }
 }
 
 void tst_FormMain::anemiaHidesTheMainWindowAndHomeBringsItBackUnchanged()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
     const QRect placed = main->geometry();
     main->Combo1->setCurrentIndex(1);
     const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(main->cmdOK, Qt::LeftButton); });
     QVERIFY(boxes.isEmpty());
     QVERIFY(!main->isVisible());
-    QVERIFY(registry.isLoaded(ScreenKind::FormMain));
+    QVERIFY(isLoaded(ScreenKind::FormMain));
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormAnemia1}));
 
     // Home, as the question screens do it.
-    Module1::Home(registry.loaded(ScreenKind::FormAnemia1));
+    Module1::Home(Module1::Loaded(ScreenKind::FormAnemia1));
     settle();
-    QCOMPARE(registry.loaded(ScreenKind::FormMain), main);
+    QCOMPARE(Module1::Loaded(ScreenKind::FormMain), main);
     QVERIFY(main->isVisible());
     QCOMPARE(main->geometry(), placed);
     QCOMPARE(main->Combo1->count(), 73);
     QCOMPARE(main->selectedTopicIndex(), 1);
     QCOMPARE(main->Combo1->currentText(), QStringLiteral("Anemia"));
     QCOMPARE(listEntries(main->Combo1).count(QStringLiteral("Anemia")), 1);
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::FormMain}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
     QCOMPARE(programEnds(), 0);
 }
 
 void tst_FormMain::helpAndAboutOpenBesideIt()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
     QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
-    QWidget* help = registry.loaded(ScreenKind::frmHelp);
+    QWidget* help = Module1::Loaded(ScreenKind::frmHelp);
     QVERIFY(help && help->isVisible());
     QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
-    QCOMPARE(registry.loaded(ScreenKind::frmHelp), help);
+    QCOMPARE(Module1::Loaded(ScreenKind::frmHelp), help);
 
     QVERIFY(makeActive(main));
     QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);
-    QTRY_VERIFY(registry.isLoaded(ScreenKind::frmAbout));
-    QWidget* about = registry.loaded(ScreenKind::frmAbout);
+    QTRY_VERIFY(isLoaded(ScreenKind::frmAbout));
+    QWidget* about = Module1::Loaded(ScreenKind::frmAbout);
     QVERIFY(about && about->isVisible());
     QVERIFY(main->isVisible() && main->isEnabled());
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::frmAbout}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::frmAbout}));
 }
 
 void tst_FormMain::exitEndsTheProgram()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
     QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
     QVERIFY(makeActive(main));
     // An access key presses its button the way a click does, a moment later.
     QTest::keyClick(main, Qt::Key_E, Qt::AltModifier);
-    QTRY_COMPARE(registry.count(), 0);
+    QTRY_COMPARE(loadedCount(), 0);
     settle();
     QCOMPARE(programEnds(), 1);
 }
 
 void tst_FormMain::closedMainWindowComesBackFresh()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
     QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
     main->Combo1->setCurrentIndex(5);
     QVERIFY(main->close());
     settle();
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::frmHelp}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmHelp}));
 
     // Home from Help loads a new main window in its first state.
-    Module1::Home(registry.loaded(ScreenKind::frmHelp));
+    Module1::Home(Module1::Loaded(ScreenKind::frmHelp));
     FormMain* fresh = loadedScreen<FormMain>(ScreenKind::FormMain);
     QVERIFY(fresh && fresh->isVisible());
     QCOMPARE(fresh->Combo1->count(), 73);

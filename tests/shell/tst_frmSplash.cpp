@@ -1,6 +1,6 @@
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "app/Twips.h"
 #include "screens/main/FormMain.h"
 #include "screens/main/frmSplash.h"
@@ -17,13 +17,13 @@ using namespace ScreenTestHelpers;
 namespace {
 frmSplash* openSplash()
 {
-    ScreenRegistry::instance().show(ScreenKind::frmSplash);
+    Module1::Show(ScreenKind::frmSplash);
     return loadedScreen<frmSplash>(ScreenKind::frmSplash);
 }
 
 bool leftForTheMainWindow()
 {
-    return ScreenRegistry::instance().loadOrder() == std::vector{ScreenKind::FormMain}
+    return loadOrder() == std::vector{ScreenKind::FormMain}
            && loadedWindow(ScreenKind::FormMain)->isVisible();
 }
 } // namespace
@@ -51,7 +51,7 @@ void tst_frmSplash::init()
 
 void tst_frmSplash::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -115,7 +115,7 @@ void tst_frmSplash::keysWithoutACharacterDoNothing()
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F1, Qt::Key_Shift, Qt::Key_Home})
         QTest::keyClick(splash, key);
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::frmSplash}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmSplash}));
     QVERIFY(splash->isVisible());
 }
 
@@ -138,7 +138,7 @@ void tst_frmSplash::clicksElsewhereDoNothing()
     // The narrow margin of window around the frame.
     QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3));
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::frmSplash}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmSplash}));
 }
 
 void tst_frmSplash::leavesByItselfAfterEightSeconds()
@@ -147,11 +147,11 @@ void tst_frmSplash::leavesByItselfAfterEightSeconds()
     clock.start();
     openSplash();
     QTest::qWait(7000);
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::frmSplash}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmSplash}));
     QTRY_VERIFY_WITH_TIMEOUT(leftForTheMainWindow(), 3000);
     QVERIFY(clock.elapsed() >= 8000);
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::FormMain}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
 }
 
 void tst_frmSplash::missingPictureLeavesTheBoxEmpty()

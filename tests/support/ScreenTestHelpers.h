@@ -7,9 +7,11 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class FormMain;
 class QWidget;
+class Screen;
 
 // What a test saw of one message box before it closed it with OK.
 struct SeenBox {
@@ -31,6 +33,26 @@ void startClean();
 
 // How often the program would have ended since startClean().
 int programEnds();
+// Runs the action, instead of counting, whenever the program would end; until the next startClean().
+void onProgramEnd(std::function<void()> action);
+
+// Makes the screens with the given factory instead of the program's own; until the next startClean().
+void useFactory(std::function<Screen*(ScreenKind)> factory);
+// Has the program's own factory tell of every screen as it loads it.
+void onEveryLoad(std::function<void(ScreenKind)> loading);
+
+// Unloads every screen and lets the unloads finish; for the end of a test case.
+void dropAllScreens();
+
+// The kinds of the loaded screens, in load order, and how many they are.
+std::vector<ScreenKind> loadOrder();
+int loadedCount();
+bool isLoaded(ScreenKind kind);
+// The windows of the loaded screens, in load order; null for one that is gone.
+QList<QWidget*> loadedWindows();
+
+// Runs the action and lets its unloads finish; gives the kinds it unloaded, in the order it unloaded them.
+QList<ScreenKind> unloadedBy(const std::function<void()>& action);
 
 // Lets pending unloads finish deleting their windows, and queued checks run.
 void settle();
