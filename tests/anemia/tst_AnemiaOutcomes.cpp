@@ -209,7 +209,7 @@ void clickOn(QWidget* control)
 
 } // namespace
 
-class AnemiaOutcomesTest : public QObject {
+class tst_AnemiaOutcomes : public QObject {
     Q_OBJECT
 
 private slots:
@@ -223,7 +223,7 @@ private slots:
     void okWithNothingSelectedWarns();
 };
 
-void AnemiaOutcomesTest::everyOptionHasItsOutcome_data()
+void tst_AnemiaOutcomes::everyOptionHasItsOutcome_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<int>("option");
@@ -237,7 +237,7 @@ void AnemiaOutcomesTest::everyOptionHasItsOutcome_data()
     }
 }
 
-void AnemiaOutcomesTest::everyOptionHasItsOutcome()
+void tst_AnemiaOutcomes::everyOptionHasItsOutcome()
 {
     QFETCH(int, screen);
     QFETCH(int, option);
@@ -290,7 +290,7 @@ void AnemiaOutcomesTest::everyOptionHasItsOutcome()
     QCOMPARE(programEnds(), 0);
 }
 
-void AnemiaOutcomesTest::everyScreenOfferedIsInTheTable()
+void tst_AnemiaOutcomes::everyScreenOfferedIsInTheTable()
 {
     // The table above covers each screen's options exactly, no more, no fewer.
     for (int number = 1; number <= anemiaScreenCount; ++number) {
@@ -304,14 +304,14 @@ void AnemiaOutcomesTest::everyScreenOfferedIsInTheTable()
     }
 }
 
-void AnemiaOutcomesTest::okWithNothingSelectedWarns_data()
+void tst_AnemiaOutcomes::okWithNothingSelectedWarns_data()
 {
     QTest::addColumn<int>("screen");
     for (int number = 1; number <= anemiaScreenCount; ++number)
         QTest::addRow("FormAnemia%d", number) << number;
 }
 
-void AnemiaOutcomesTest::okWithNothingSelectedWarns()
+void tst_AnemiaOutcomes::okWithNothingSelectedWarns()
 {
     QFETCH(int, screen);
     QPointer<QuestionScreen> current = open(screen);
@@ -343,5 +343,5 @@ void AnemiaOutcomesTest::okWithNothingSelectedWarns()
     QCOMPARE(programEnds(), 0);
 }
 
-QTEST_MAIN(AnemiaOutcomesTest)
+QTEST_MAIN(tst_AnemiaOutcomes)
 #include "tst_AnemiaOutcomes.moc"

@@ -111,7 +111,7 @@ const char* const noAnemia =
 
 } // namespace
 
-class AnemiaWalksTest : public QObject {
+class tst_AnemiaWalks : public QObject {
     Q_OBJECT
 
 private slots:
@@ -128,7 +128,7 @@ private slots:
     void closingAQuestionScreenBringsTheMainWindowBack();
 };
 
-void AnemiaWalksTest::typicalWalkThenHome()
+void tst_AnemiaWalks::typicalWalkThenHome()
 {
     QPointer<FormMain> main = openMainWindow();
     QVERIFY(main);
@@ -154,7 +154,7 @@ void AnemiaWalksTest::typicalWalkThenHome()
     QCOMPARE(programEnds(), 0);
 }
 
-void AnemiaWalksTest::pancytopeniaToModifiedExchangeTransfusion()
+void tst_AnemiaWalks::pancytopeniaToModifiedExchangeTransfusion()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -172,7 +172,7 @@ void AnemiaWalksTest::pancytopeniaToModifiedExchangeTransfusion()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void AnemiaWalksTest::anisocytosisToNormalElectrophoresis()
+void tst_AnemiaWalks::anisocytosisToNormalElectrophoresis()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -190,7 +190,7 @@ void AnemiaWalksTest::anisocytosisToNormalElectrophoresis()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void AnemiaWalksTest::longestWalkShowsEightScreens()
+void tst_AnemiaWalks::longestWalkShowsEightScreens()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -218,7 +218,7 @@ void AnemiaWalksTest::longestWalkShowsEightScreens()
              (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::FormAnemia13}));
 }
 
-void AnemiaWalksTest::stayAnsweredTwice()
+void tst_AnemiaWalks::stayAnsweredTwice()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -243,7 +243,7 @@ void AnemiaWalksTest::stayAnsweredTwice()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void AnemiaWalksTest::screenReachedAgainOpensWithNothingSelected()
+void tst_AnemiaWalks::screenReachedAgainOpensWithNothingSelected()
 {
     QPointer<FormMain> main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -266,7 +266,7 @@ void AnemiaWalksTest::screenReachedAgainOpensWithNothingSelected()
     QCOMPARE(again->focusWidget(), again->cmdOK);
 }
 
-void AnemiaWalksTest::exitFromADeepScreenEndsTheProgram()
+void tst_AnemiaWalks::exitFromADeepScreenEndsTheProgram()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -280,7 +280,7 @@ void AnemiaWalksTest::exitFromADeepScreenEndsTheProgram()
     QCOMPARE(programEnds(), 1);
 }
 
-void AnemiaWalksTest::closingAQuestionScreenBringsTheMainWindowBack()
+void tst_AnemiaWalks::closingAQuestionScreenBringsTheMainWindowBack()
 {
     QPointer<FormMain> main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -294,5 +294,5 @@ void AnemiaWalksTest::closingAQuestionScreenBringsTheMainWindowBack()
     QCOMPARE(programEnds(), 0);
 }
 
-QTEST_MAIN(AnemiaWalksTest)
+QTEST_MAIN(tst_AnemiaWalks)
 #include "tst_AnemiaWalks.moc"

@@ -93,7 +93,7 @@ QList<QWidget*> controlsOf(QuestionScreen* screen)
 
 } // namespace
 
-class QuestionScreenTest : public QObject {
+class tst_QuestionScreen : public QObject {
     Q_OBJECT
 
 private slots:
@@ -116,7 +116,7 @@ private slots:
     void clickOnCaptionSelects();
 };
 
-void QuestionScreenTest::screens_data()
+void tst_QuestionScreen::screens_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("prompt");
@@ -124,7 +124,7 @@ void QuestionScreenTest::screens_data()
         QTest::addRow("FormAnemia%d", row.screen) << row.screen << QString::fromUtf8(row.prompt);
 }
 
-void QuestionScreenTest::windowAndTexts()
+void tst_QuestionScreen::windowAndTexts()
 {
     QFETCH(int, screen);
     QFETCH(QString, prompt);
@@ -184,7 +184,7 @@ void QuestionScreenTest::windowAndTexts()
     QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("cmdOK")), window->cmdOK);
 }
 
-void QuestionScreenTest::controlsStandWhereDesignedAndShowWhole()
+void tst_QuestionScreen::controlsStandWhereDesignedAndShowWhole()
 {
     QFETCH(int, screen);
     QuestionScreen* window = open(screen);
@@ -229,7 +229,7 @@ void QuestionScreenTest::controlsStandWhereDesignedAndShowWhole()
     }
 }
 
-void QuestionScreenTest::tabOrderAndFocus()
+void tst_QuestionScreen::tabOrderAndFocus()
 {
     QFETCH(int, screen);
     QuestionScreen* window = open(screen);
@@ -250,7 +250,7 @@ void QuestionScreenTest::tabOrderAndFocus()
     QCOMPARE(window->focusWidget(), window->option(1));
 }
 
-void QuestionScreenTest::screenReaderNames()
+void tst_QuestionScreen::screenReaderNames()
 {
     QFETCH(int, screen);
     QFETCH(QString, prompt);
@@ -283,7 +283,7 @@ void QuestionScreenTest::screenReaderNames()
     QVERIFY(QAccessible::queryAccessibleInterface(window->option(1))->state().checked);
 }
 
-void QuestionScreenTest::resizingMovesNoControl()
+void tst_QuestionScreen::resizingMovesNoControl()
 {
     for (int screen : {1, 2, 10}) {
         QuestionScreen* window = open(screen);
@@ -302,7 +302,7 @@ void QuestionScreenTest::resizingMovesNoControl()
     }
 }
 
-void QuestionScreenTest::sizedAndCentredOnLoad()
+void tst_QuestionScreen::sizedAndCentredOnLoad()
 {
     const QRect display = QGuiApplication::primaryScreen()->geometry();
     for (const auto& [screen, factor] : {std::pair{1, 0.95}, std::pair{3, 0.75}, std::pair{10, 0.95}, std::pair{13, 0.75}}) {
@@ -320,7 +320,7 @@ void QuestionScreenTest::sizedAndCentredOnLoad()
     }
 }
 
-void QuestionScreenTest::blanksInCaptionsSurvive()
+void tst_QuestionScreen::blanksInCaptionsSurvive()
 {
     const struct {
         int screen, option;
@@ -359,7 +359,7 @@ void QuestionScreenTest::blanksInCaptionsSurvive()
                           QStringLiteral("Free RBC protoporphyrin normal")}));
 }
 
-void QuestionScreenTest::keyboardWithinTheGroup()
+void tst_QuestionScreen::keyboardWithinTheGroup()
 {
     QuestionScreen* window = open(2);
     QVERIFY(window);
@@ -385,7 +385,7 @@ void QuestionScreenTest::keyboardWithinTheGroup()
     QVERIFY(!first->isChecked());
 }
 
-void QuestionScreenTest::clickOnCaptionSelects()
+void tst_QuestionScreen::clickOnCaptionSelects()
 {
     QuestionScreen* window = open(3);
     QVERIFY(window);
@@ -396,5 +396,5 @@ void QuestionScreenTest::clickOnCaptionSelects()
     QVERIFY(option->isChecked());
 }
 
-QTEST_MAIN(QuestionScreenTest)
+QTEST_MAIN(tst_QuestionScreen)
 #include "tst_QuestionScreen.moc"

@@ -65,7 +65,7 @@ void click(ScreenKind kind, const char* button)
 }
 } // namespace
 
-class HostilePicturesTest : public QObject {
+class tst_HostilePictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,7 +75,7 @@ private slots:
     void cleanupTestCase();
 };
 
-void HostilePicturesTest::craftedPicturesDeclareWhatTheySay()
+void tst_HostilePictures::craftedPicturesDeclareWhatTheySay()
 {
     // The hostile files must really be what their names say, or the test below proves nothing.
     struct Crafted {
@@ -106,7 +106,7 @@ void HostilePicturesTest::craftedPicturesDeclareWhatTheySay()
     }
 }
 
-void HostilePicturesTest::everyWindowWorks_data()
+void tst_HostilePictures::everyWindowWorks_data()
 {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("pictureShown");
@@ -130,7 +130,7 @@ void HostilePicturesTest::everyWindowWorks_data()
     QTest::newRow("an icon holding a huge PNG") << Kind::IconUnderJpegName << false;
 }
 
-void HostilePicturesTest::everyWindowWorks()
+void tst_HostilePictures::everyWindowWorks()
 {
     QFETCH(Kind, kind);
     QFETCH(bool, pictureShown);
@@ -208,12 +208,12 @@ void HostilePicturesTest::everyWindowWorks()
              qPrintable(QStringLiteral("peak memory grew by %1 kB").arg(growth)));
 }
 
-void HostilePicturesTest::cleanupTestCase()
+void tst_HostilePictures::cleanupTestCase()
 {
     dropAllScreens();
     ProgramFolder::overrideForTesting({});
     settle();
 }
 
-QTEST_MAIN(HostilePicturesTest)
-#include "HostilePicturesTest.moc"
+QTEST_MAIN(tst_HostilePictures)
+#include "tst_HostilePictures.moc"
