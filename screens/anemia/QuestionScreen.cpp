@@ -49,7 +49,6 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
         const int needed = control->heightForWidth(control->width());
         if (needed > control->height())
             control->resize(control->width(), needed);
-        m_labels.push_back(control);
     }
 
     int number = 0;
@@ -107,20 +106,6 @@ void QuestionScreen::setTabOrderByIndex(const std::vector<std::pair<int, QWidget
 void QuestionScreen::Form_Load()
 {
     Module1::SizeAndCenter(this, m_content.sizeFactor);
-}
-
-QLabel* QuestionScreen::label(int number) const
-{
-    if (number < 1 || number > labelCount())
-        return nullptr;
-    return m_labels[static_cast<std::size_t>(number - 1)];
-}
-
-OptionButton* QuestionScreen::option(int number) const
-{
-    if (number < 1 || number > optionCount())
-        return nullptr;
-    return m_options[static_cast<std::size_t>(number - 1)];
 }
 
 void QuestionScreen::cmdOK_Click()

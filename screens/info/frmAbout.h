@@ -20,6 +20,14 @@ public:
 
     QWidget* screenWindow() override { return this; }
 
+public slots:
+    // Esc: the box unloads as OK would unload it.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     QLabel* lblTitle;
     QLabel* lblVersion;
     QLabel* lblDescription;
@@ -29,14 +37,6 @@ public:
     // Line1(0) white and Line1(1) grey: together an etched separator.
     QList<LineControl*> Line1;
 
-public slots:
-    // Esc: the box unloads as OK would unload it.
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
     // Unloads the box through the registry, however the doctor closes it.

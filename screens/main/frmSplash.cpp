@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
 {
@@ -51,14 +52,15 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
             if (design.align == Align::Right)
                 control->move(designed.right() - control->width() + 1, designed.top());
         }
-        labels.append(control);
     }
 
     // A coarse timer may fire up to 5% early; the splash screen stays its full eight seconds.
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setSingleShot(true);
-    Timer1.setInterval(timerIntervalMs);
-    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(timerIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     connect(Frame1, &ClickableLabel::clicked, this, &frmSplash::Frame1_Click);
 }
 
@@ -67,7 +69,7 @@ void frmSplash::Form_Load()
     Image1->loadPicture(ProgramFolder::file(tableText(SplashDesign::pictureFileName)));
     if (const QScreen* display = Twips::display())
         move(display->geometry().center() - rect().center());
-    Timer1.start();
+    Timer1->start();
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* event)
@@ -100,6 +102,6 @@ void frmSplash::leave()
     // A key, a click and the timer can all be under way; the first one to arrive leaves.
     if (Module1::Loaded(ScreenKind::frmSplash) != this)
         return;
-    Timer1.stop();
+    Timer1->stop();
     Module1::GoTo(this, ScreenKind::FormMain);
 }

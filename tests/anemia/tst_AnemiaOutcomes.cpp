@@ -197,8 +197,8 @@ QuestionScreen* open(int number)
 int checkedOptions(const QuestionScreen* screen)
 {
     int checked = 0;
-    for (int i = 1; i <= screen->optionCount(); ++i)
-        checked += screen->option(i)->isChecked() ? 1 : 0;
+    for (int i = 1; i <= optionCount(screen); ++i)
+        checked += optionNumbered(screen, i)->isChecked() ? 1 : 0;
     return checked;
 }
 
@@ -247,8 +247,8 @@ void tst_AnemiaOutcomes::everyOptionHasItsOutcome()
 
     QPointer<QuestionScreen> current = open(screen);
     QVERIFY(current);
-    QVERIFY(option <= current->optionCount());
-    OptionButton* button = current->option(option);
+    QVERIFY(option <= optionCount(current));
+    OptionButton* button = optionNumbered(current, option);
     QCOMPARE(button->text(), caption);
     QCOMPARE(checkedOptions(current), 0);
 
@@ -256,7 +256,7 @@ void tst_AnemiaOutcomes::everyOptionHasItsOutcome()
     QVERIFY(button->isChecked());
     QCOMPARE(checkedOptions(current), 1);
 
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(current->cmdOK); });
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(current, "cmdOK")); });
     settle();
 
     if (message.isEmpty()) {
@@ -285,7 +285,7 @@ void tst_AnemiaOutcomes::everyOptionHasItsOutcome()
         const QuestionScreen* following = loadedScreen<QuestionScreen>(screenNumbered(next));
         QVERIFY(following);
         QCOMPARE(checkedOptions(following), 0);
-        QCOMPARE(following->focusWidget(), following->cmdOK);
+        QCOMPARE(following->focusWidget(), findControl<QPushButton>(following, "cmdOK"));
     }
     QCOMPARE(programEnds(), 0);
 }
@@ -299,7 +299,7 @@ void tst_AnemiaOutcomes::everyScreenOfferedIsInTheTable()
             rows += row.screen == number ? 1 : 0;
         QuestionScreen* screen = open(number);
         QVERIFY(screen);
-        QCOMPARE(screen->optionCount(), rows);
+        QCOMPARE(optionCount(screen), rows);
         startClean();
     }
 }
@@ -317,13 +317,13 @@ void tst_AnemiaOutcomes::okWithNothingSelectedWarns()
     QPointer<QuestionScreen> current = open(screen);
     QVERIFY(current);
     QCOMPARE(checkedOptions(current), 0);
-    QCOMPARE(current->focusWidget(), current->cmdOK);
+    QCOMPARE(current->focusWidget(), findControl<QPushButton>(current, "cmdOK"));
 
     // Enter and Space go to the focused OK button at once; then a plain click.
     const QList<SeenBox> boxes = answeringBoxes([&] {
         QTest::keyClick(current->focusWidget(), Qt::Key_Return);
         QTest::keyClick(current->focusWidget(), Qt::Key_Space);
-        clickOn(current->cmdOK);
+        clickOn(findControl<QPushButton>(current, "cmdOK"));
     });
     settle();
 

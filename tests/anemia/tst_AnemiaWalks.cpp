@@ -38,20 +38,20 @@ void clickOn(QWidget* control)
 int checkedOptions(const QuestionScreen* screen)
 {
     int checked = 0;
-    for (int i = 1; i <= screen->optionCount(); ++i)
-        checked += screen->option(i)->isChecked() ? 1 : 0;
+    for (int i = 1; i <= optionCount(screen); ++i)
+        checked += optionNumbered(screen, i)->isChecked() ? 1 : 0;
     return checked;
 }
 
 // Chooses "Anemia" in the topic list with the keyboard and presses OK.
 bool startAnemia(FormMain* main)
 {
-    main->Combo1->setFocus();
-    while (main->Combo1->currentIndex() < 1)
-        QTest::keyClick(main->Combo1, Qt::Key_Down);
-    if (main->Combo1->currentText() != QStringLiteral("Anemia"))
+    findControl<QComboBox>(main, "Combo1")->setFocus();
+    while (findControl<QComboBox>(main, "Combo1")->currentIndex() < 1)
+        QTest::keyClick(findControl<QComboBox>(main, "Combo1"), Qt::Key_Down);
+    if (findControl<QComboBox>(main, "Combo1")->currentText() != QStringLiteral("Anemia"))
         return false;
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(main->cmdOK); });
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(main, "cmdOK")); });
     settle();
     return boxes.isEmpty() && !main->isVisible() && visibleScreens() == QList<ScreenKind>{ScreenKind::FormAnemia1};
 }
@@ -63,8 +63,8 @@ QString answer(const Step& step)
     if (visibleScreens() != QList<ScreenKind>{kind})
         return QStringLiteral("FormAnemia%1 is not the one screen on view").arg(step.screen);
     QPointer<QuestionScreen> screen = loadedScreen<QuestionScreen>(kind);
-    clickOn(screen->option(step.option));
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(screen->cmdOK); });
+    clickOn(optionNumbered(screen, step.option));
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(screen, "cmdOK")); });
     settle();
 
     const QString expected = step.message ? QString::fromUtf8(step.message) : QString();
@@ -76,7 +76,7 @@ QString answer(const Step& step)
     const ScreenKind following = step.next == stays ? kind : screenNumbered(step.next);
     if (visibleScreens() != QList<ScreenKind>{following})
         return QStringLiteral("FormAnemia%1 Option%2 did not lead on as expected").arg(step.screen).arg(step.option);
-    if (step.next == stays && (!screen || !screen->option(step.option)->isChecked()))
+    if (step.next == stays && (!screen || !optionNumbered(screen, step.option)->isChecked()))
         return QStringLiteral("FormAnemia%1 lost its selection").arg(step.screen);
     return {};
 }
@@ -142,15 +142,15 @@ void tst_AnemiaWalks::typicalWalkThenHome()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
     // Home: the same main window, as it was left.
-    clickOn(loadedScreen<QuestionScreen>(ScreenKind::FormAnemia12)->cmdHome);
+    clickOn(findControl<QPushButton>(loadedScreen<QuestionScreen>(ScreenKind::FormAnemia12), "cmdHome"));
     settle();
     QVERIFY(main);
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main.data());
     QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
-    QCOMPARE(main->Combo1->count(), 73);
-    QCOMPARE(main->Combo1->currentIndex(), 1);
-    QCOMPARE(main->Combo1->currentText(), QStringLiteral("Anemia"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentIndex(), 1);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentText(), QStringLiteral("Anemia"));
     QCOMPARE(programEnds(), 0);
 }
 
@@ -235,10 +235,10 @@ void tst_AnemiaWalks::stayAnsweredTwice()
 
     // OK again with the selection as it stands, then the other option still leads on.
     QuestionScreen* screen = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia12);
-    const QList<SeenBox> again = answeringBoxes([&] { clickOn(screen->cmdOK); });
+    const QList<SeenBox> again = answeringBoxes([&] { clickOn(findControl<QPushButton>(screen, "cmdOK")); });
     QCOMPARE(again.size(), 1);
     QCOMPARE(again[0].text, QString::fromUtf8(adequateTime));
-    QVERIFY(screen->option(1)->isChecked());
+    QVERIFY(optionNumbered(screen, 1)->isChecked());
     failure = answer({12, 2, nullptr, 13});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
@@ -250,8 +250,8 @@ void tst_AnemiaWalks::screenReachedAgainOpensWithNothingSelected()
     QString failure = walk({{1, 2, nullptr, 2}, {2, 8, nullptr, 8}});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QPointer<QuestionScreen> first = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia8);
-    clickOn(first->option(2));
-    clickOn(first->cmdHome);
+    clickOn(optionNumbered(first, 2));
+    clickOn(findControl<QPushButton>(first, "cmdHome"));
     settle();
     QVERIFY(!first);
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
@@ -263,7 +263,7 @@ void tst_AnemiaWalks::screenReachedAgainOpensWithNothingSelected()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QuestionScreen* again = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia8);
     QCOMPARE(checkedOptions(again), 0);
-    QCOMPARE(again->focusWidget(), again->cmdOK);
+    QCOMPARE(again->focusWidget(), findControl<QPushButton>(again, "cmdOK"));
 }
 
 void tst_AnemiaWalks::exitFromADeepScreenEndsTheProgram()
@@ -273,7 +273,7 @@ void tst_AnemiaWalks::exitFromADeepScreenEndsTheProgram()
     const QString failure = walk({{1, 2, nullptr, 2}, {2, 11, nullptr, 9}});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QuestionScreen* screen = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia9);
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(screen->cmdExit); });
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(screen, "cmdExit")); });
     settle();
     QVERIFY(boxes.isEmpty());
     QCOMPARE(loadedCount(), 0);
@@ -290,7 +290,7 @@ void tst_AnemiaWalks::closingAQuestionScreenBringsTheMainWindowBack()
     settle();
     QVERIFY(!isLoaded(ScreenKind::FormAnemia2));
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
-    QCOMPARE(main->Combo1->currentText(), QStringLiteral("Anemia"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentText(), QStringLiteral("Anemia"));
     QCOMPARE(programEnds(), 0);
 }
 

@@ -6,6 +6,7 @@
 #include "app/Module1.h"
 #include "app/ScreenLook.h"
 #include "app/Twips.h"
+#include "screens/anemia/AnemiaScreens.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "screens/anemia/QuestionScreenContent.h"
@@ -53,12 +54,12 @@ QuestionScreen* open(int number)
 QStringList tabOrder(QuestionScreen* screen)
 {
     QStringList names;
-    QWidget* control = screen->cmdOK;
+    QWidget* control = findControl<QPushButton>(screen, "cmdOK");
     do {
         if (control->isWidgetType() && (control->focusPolicy() & Qt::TabFocus) && control != screen)
             names.append(control->objectName());
         control = control->nextInFocusChain();
-    } while (control != screen->cmdOK);
+    } while (control != findControl<QPushButton>(screen, "cmdOK"));
     return names;
 }
 
@@ -83,11 +84,11 @@ QString accessibleName(QWidget* control)
 QList<QWidget*> controlsOf(QuestionScreen* screen)
 {
     QList<QWidget*> controls;
-    for (int i = 1; i <= screen->labelCount(); ++i)
-        controls.append(screen->label(i));
-    for (int i = 1; i <= screen->optionCount(); ++i)
-        controls.append(screen->option(i));
-    controls << screen->cmdOK << screen->cmdHome << screen->cmdExit;
+    for (int i = 1; i <= labelCount(screen); ++i)
+        controls.append(labelNumbered(screen, i));
+    for (int i = 1; i <= optionCount(screen); ++i)
+        controls.append(optionNumbered(screen, i));
+    controls << findControl<QPushButton>(screen, "cmdOK") << findControl<QPushButton>(screen, "cmdHome") << findControl<QPushButton>(screen, "cmdExit");
     return controls;
 }
 
@@ -148,7 +149,7 @@ void tst_QuestionScreen::windowAndTexts()
     QCOMPARE(promptLabel->font().pointSizeF(), 12.0);
     QCOMPARE(promptLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     if (screen == 1) {
-        QCOMPARE(window->labelCount(), 3);
+        QCOMPARE(labelCount(window), 3);
         QLabel* title = window->findChild<QLabel*>(QStringLiteral("Label1"));
         QCOMPARE(title->text(), QStringLiteral("Anemia"));
         QCOMPARE(title->font().pointSizeF(), 20.25);
@@ -162,11 +163,11 @@ void tst_QuestionScreen::windowAndTexts()
         QCOMPARE(introduction->font(), promptLabel->font());
         QCOMPARE(introduction->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     } else {
-        QCOMPARE(window->labelCount(), 1);
+        QCOMPARE(labelCount(window), 1);
     }
 
-    for (int i = 1; i <= window->optionCount(); ++i) {
-        OptionButton* option = window->option(i);
+    for (int i = 1; i <= optionCount(window); ++i) {
+        OptionButton* option = optionNumbered(window, i);
         QCOMPARE(option->objectName(), QStringLiteral("Option%1").arg(i));
         QCOMPARE(option->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(option->font().pointSizeF(), 8.25);
@@ -175,13 +176,13 @@ void tst_QuestionScreen::windowAndTexts()
         QVERIFY(!option->isChecked());
     }
 
-    QCOMPARE(window->cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(window->cmdHome->text(), QStringLiteral("&Home"));
-    QCOMPARE(window->cmdExit->text(), QStringLiteral("&Exit"));
-    QCOMPARE(window->cmdOK->toolTip(), QStringLiteral("Click to accept selection of option button"));
-    QCOMPARE(window->cmdHome->toolTip(), QStringLiteral("Click to accept selection of option button"));
-    QCOMPARE(window->cmdExit->toolTip(), QStringLiteral("Click to end the program"));
-    QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("cmdOK")), window->cmdOK);
+    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->text(), QStringLiteral("&Home"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdExit")->text(), QStringLiteral("&Exit"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->toolTip(), QStringLiteral("Click to accept selection of option button"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->toolTip(), QStringLiteral("Click to accept selection of option button"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdExit")->toolTip(), QStringLiteral("Click to end the program"));
+    QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("cmdOK")), findControl<QPushButton>(window, "cmdOK"));
 }
 
 void tst_QuestionScreen::controlsStandWhereDesignedAndShowWhole()
@@ -189,10 +190,10 @@ void tst_QuestionScreen::controlsStandWhereDesignedAndShowWhole()
     QFETCH(int, screen);
     QuestionScreen* window = open(screen);
     QVERIFY(window);
-    const QuestionScreenContent& content = window->content();
+    const QuestionScreenContent& content = anemiaScreenContent(window->kind());
 
-    for (int i = 1; i <= window->labelCount(); ++i) {
-        QLabel* label = window->label(i);
+    for (int i = 1; i <= labelCount(window); ++i) {
+        QLabel* label = labelNumbered(window, i);
         const QRect designed = Twips::toPixels(content.labels[static_cast<std::size_t>(i - 1)].place);
         // A label stands at its design place; it may only grow downward to show its text whole.
         QCOMPARE(label->pos(), designed.topLeft());
@@ -203,8 +204,8 @@ void tst_QuestionScreen::controlsStandWhereDesignedAndShowWhole()
         // Every line of a prompt fits inside its label.
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
     }
-    for (int i = 1; i <= window->optionCount(); ++i) {
-        OptionButton* option = window->option(i);
+    for (int i = 1; i <= optionCount(window); ++i) {
+        OptionButton* option = optionNumbered(window, i);
         const QRect designed = Twips::toPixels(content.options[static_cast<std::size_t>(i - 1)].place);
         QCOMPARE(option->x(), designed.x());
         QCOMPARE(option->width(), designed.width());
@@ -214,9 +215,9 @@ void tst_QuestionScreen::controlsStandWhereDesignedAndShowWhole()
         QVERIFY2(option->linesHeight() <= option->height(), qPrintable(option->objectName()));
         QVERIFY2(option->widestLine() <= option->captionArea().width(), qPrintable(option->objectName()));
     }
-    QCOMPARE(window->cmdOK->geometry(), Twips::toPixels(content.cmdOK.place));
-    QCOMPARE(window->cmdHome->geometry(), Twips::toPixels(content.cmdHome.place));
-    QCOMPARE(window->cmdExit->geometry(), Twips::toPixels(content.cmdExit.place));
+    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->geometry(), Twips::toPixels(content.cmdOK.place));
+    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->geometry(), Twips::toPixels(content.cmdHome.place));
+    QCOMPARE(findControl<QPushButton>(window, "cmdExit")->geometry(), Twips::toPixels(content.cmdExit.place));
 
     // No control covers another, and all of them stand inside the window.
     const QList<QWidget*> controls = controlsOf(window);
@@ -234,20 +235,20 @@ void tst_QuestionScreen::tabOrderAndFocus()
     QFETCH(int, screen);
     QuestionScreen* window = open(screen);
     QVERIFY(window);
-    QCOMPARE(tabOrder(window), tabOrderByRule(window->optionCount()));
-    for (int i = 1; i <= window->labelCount(); ++i)
-        QCOMPARE(window->label(i)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(tabOrder(window), tabOrderByRule(optionCount(window)));
+    for (int i = 1; i <= labelCount(window); ++i)
+        QCOMPARE(labelNumbered(window, i)->focusPolicy(), Qt::NoFocus);
 
-    QCOMPARE(window->focusWidget(), window->cmdOK);
+    QCOMPARE(window->focusWidget(), findControl<QPushButton>(window, "cmdOK"));
     if (QTest::qWaitForWindowActive(window))
-        QCOMPARE(QApplication::focusWidget(), window->cmdOK);
+        QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(window, "cmdOK"));
 
     // Tab from OK goes to Exit, then into the options.
-    window->cmdOK->setFocus();
-    QTest::keyClick(window->cmdOK, Qt::Key_Tab);
-    QCOMPARE(window->focusWidget(), window->cmdExit);
-    QTest::keyClick(window->cmdExit, Qt::Key_Tab);
-    QCOMPARE(window->focusWidget(), window->option(1));
+    findControl<QPushButton>(window, "cmdOK")->setFocus();
+    QTest::keyClick(findControl<QPushButton>(window, "cmdOK"), Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), findControl<QPushButton>(window, "cmdExit"));
+    QTest::keyClick(findControl<QPushButton>(window, "cmdExit"), Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), optionNumbered(window, 1));
 }
 
 void tst_QuestionScreen::screenReaderNames()
@@ -257,30 +258,30 @@ void tst_QuestionScreen::screenReaderNames()
     QuestionScreen* window = open(screen);
     QVERIFY(window);
     // The step to perform is announced with the window, after the introduction.
-    const QString announced = screen == 1 ? window->label(2)->text() + QLatin1Char(' ') + prompt : prompt;
+    const QString announced = screen == 1 ? labelNumbered(window, 2)->text() + QLatin1Char(' ') + prompt : prompt;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
     QVERIFY(face);
     QCOMPARE(face->text(QAccessible::Description), announced);
 
-    for (int i = 1; i <= window->labelCount(); ++i)
-        QCOMPARE(accessibleName(window->label(i)), window->label(i)->text());
-    for (int i = 1; i <= window->optionCount(); ++i) {
-        OptionButton* option = window->option(i);
+    for (int i = 1; i <= labelCount(window); ++i)
+        QCOMPARE(accessibleName(labelNumbered(window, i)), labelNumbered(window, i)->text());
+    for (int i = 1; i <= optionCount(window); ++i) {
+        OptionButton* option = optionNumbered(window, i);
         if (!option->text().contains(QStringLiteral("  ")))
             QCOMPARE(accessibleName(option), option->text());
         QAccessibleInterface* optionFace = QAccessible::queryAccessibleInterface(option);
         QCOMPARE(optionFace->role(), QAccessible::RadioButton);
         // Its place in the group, and the question it answers.
         QCOMPARE(optionFace->text(QAccessible::Description),
-                 QStringLiteral("%1 of %2. %3").arg(i).arg(window->optionCount()).arg(prompt));
+                 QStringLiteral("%1 of %2. %3").arg(i).arg(optionCount(window)).arg(prompt));
         QVERIFY(!optionFace->state().checked);
     }
-    QCOMPARE(accessibleName(window->cmdOK), QStringLiteral("OK"));
-    QCOMPARE(accessibleName(window->cmdHome), QStringLiteral("Home"));
-    QCOMPARE(accessibleName(window->cmdExit), QStringLiteral("Exit"));
+    QCOMPARE(accessibleName(findControl<QPushButton>(window, "cmdOK")), QStringLiteral("OK"));
+    QCOMPARE(accessibleName(findControl<QPushButton>(window, "cmdHome")), QStringLiteral("Home"));
+    QCOMPARE(accessibleName(findControl<QPushButton>(window, "cmdExit")), QStringLiteral("Exit"));
 
-    window->option(1)->click();
-    QVERIFY(QAccessible::queryAccessibleInterface(window->option(1))->state().checked);
+    optionNumbered(window, 1)->click();
+    QVERIFY(QAccessible::queryAccessibleInterface(optionNumbered(window, 1))->state().checked);
 }
 
 void tst_QuestionScreen::resizingMovesNoControl()
@@ -335,7 +336,7 @@ void tst_QuestionScreen::blanksInCaptionsSurvive()
     for (const auto& row : rows) {
         QuestionScreen* window = open(row.screen);
         QVERIFY(window);
-        OptionButton* option = window->option(row.option);
+        OptionButton* option = optionNumbered(window, row.option);
         QCOMPARE(option->text(), row.caption);
         QVERIFY(option->text().contains(QString(row.blanks, QLatin1Char(' '))));
         QVERIFY(!option->text().contains(QString(row.blanks + 1, QLatin1Char(' '))));
@@ -351,10 +352,10 @@ void tst_QuestionScreen::blanksInCaptionsSurvive()
     // The two findings of FormAnemia3 stand on lines of their own, the run of
     // blanks ending the first line.
     QuestionScreen* window = open(3);
-    QCOMPARE(window->option(1)->shownLines(),
+    QCOMPARE(optionNumbered(window, 1)->shownLines(),
              (QStringList{QStringLiteral("Retic count elevated             "),
                           QStringLiteral("Free RBC protoporphyrin elevated")}));
-    QCOMPARE(window->option(2)->shownLines(),
+    QCOMPARE(optionNumbered(window, 2)->shownLines(),
              (QStringList{QStringLiteral("Retic count normal                  "),
                           QStringLiteral("Free RBC protoporphyrin normal")}));
 }
@@ -363,25 +364,25 @@ void tst_QuestionScreen::keyboardWithinTheGroup()
 {
     QuestionScreen* window = open(2);
     QVERIFY(window);
-    OptionButton* first = window->option(1);
+    OptionButton* first = optionNumbered(window, 1);
     first->setFocus();
     QTest::keyClick(first, Qt::Key_Space);
     QVERIFY(first->isChecked());
     QTest::keyClick(first, Qt::Key_Down);
-    QCOMPARE(window->focusWidget(), window->option(2));
-    QVERIFY(window->option(2)->isChecked());
+    QCOMPARE(window->focusWidget(), optionNumbered(window, 2));
+    QVERIFY(optionNumbered(window, 2)->isChecked());
     QVERIFY(!first->isChecked());
-    QTest::keyClick(window->option(2), Qt::Key_Up);
+    QTest::keyClick(optionNumbered(window, 2), Qt::Key_Up);
     QCOMPARE(window->focusWidget(), first);
     QVERIFY(first->isChecked());
     int checked = 0;
-    for (int i = 1; i <= window->optionCount(); ++i)
-        checked += window->option(i)->isChecked() ? 1 : 0;
+    for (int i = 1; i <= optionCount(window); ++i)
+        checked += optionNumbered(window, i)->isChecked() ? 1 : 0;
     QCOMPARE(checked, 1);
 
     // Selecting another option by mouse clears the one before: one group per screen.
-    QTest::mouseClick(window->option(13), Qt::LeftButton, {}, window->option(13)->rect().center());
-    QVERIFY(window->option(13)->isChecked());
+    QTest::mouseClick(optionNumbered(window, 13), Qt::LeftButton, {}, optionNumbered(window, 13)->rect().center());
+    QVERIFY(optionNumbered(window, 13)->isChecked());
     QVERIFY(!first->isChecked());
 }
 
@@ -389,7 +390,7 @@ void tst_QuestionScreen::clickOnCaptionSelects()
 {
     QuestionScreen* window = open(3);
     QVERIFY(window);
-    OptionButton* option = window->option(1);
+    OptionButton* option = optionNumbered(window, 1);
     // Far right on the second line of the caption, well away from the indicator.
     const QPoint onCaption(option->captionArea().right() - 4, option->height() - 6);
     QTest::mouseClick(option, Qt::LeftButton, {}, onCaption);

@@ -1,5 +1,6 @@
 #include "RandomUser.h"
 
+#include "app/ClickableLabel.h"
 #include "app/Screen.h"
 #include "screens/main/frmSplash.h"
 #include "screens/main/Topics.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QString screenNameOf(QWidget* window)
@@ -205,14 +207,14 @@ void RandomUser::addScreenChoices(QWidget* window, std::vector<Choice>& choices)
                                [screen] {
                                    // Just inside the frame's border, where no picture or label lies.
                                    if (screen)
-                                       QTest::mouseClick(screen->Frame1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+                                       QTest::mouseClick(ScreenTestHelpers::findControl<ClickableLabel>(screen, "Frame1"), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
                                },
                                {}}});
         choices.push_back({1, {QStringLiteral("%1: let Timer1 run out").arg(where),
                                [screen] {
                                    if (!screen)
                                        return;
-                                   screen->Timer1.start(0);
+                                   ScreenTestHelpers::findControl<QTimer>(screen, "Timer1")->start(0);
                                    QCoreApplication::processEvents();
                                },
                                {}}});

@@ -8,10 +8,12 @@
 #include "app/ScreenFactory.h"
 #include "app/ScreenRegistry.h"
 #include "app/Startup.h"
+#include "screens/anemia/OptionButton.h"
 #include "screens/main/FormMain.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
@@ -92,6 +94,32 @@ int loadedCount()
 bool isLoaded(ScreenKind kind)
 {
     return Module1::Loaded(kind) != nullptr;
+}
+
+QLabel* labelNumbered(const QWidget* screen, int number)
+{
+    return findControl<QLabel>(screen, QStringLiteral("Label%1").arg(number).toStdString());
+}
+
+OptionButton* optionNumbered(const QWidget* screen, int number)
+{
+    return findControl<OptionButton>(screen, QStringLiteral("Option%1").arg(number).toStdString());
+}
+
+int labelCount(const QWidget* screen)
+{
+    int count = 0;
+    while (labelNumbered(screen, count + 1))
+        ++count;
+    return count;
+}
+
+int optionCount(const QWidget* screen)
+{
+    int count = 0;
+    while (optionNumbered(screen, count + 1))
+        ++count;
+    return count;
 }
 
 QList<QWidget*> loadedWindows()

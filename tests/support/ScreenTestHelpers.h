@@ -7,9 +7,12 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 class FormMain;
+class OptionButton;
+class QLabel;
 class QWidget;
 class Screen;
 
@@ -59,6 +62,20 @@ void settle();
 
 // Runs the action, reading and closing (with OK) every message box it opens.
 QList<SeenBox> answeringBoxes(const std::function<void()>& action);
+
+// The control of that object name on the window, however deep it lies; null when there is none.
+template <typename T = QWidget>
+T* findControl(const QObject* window, std::string_view name)
+{
+    return window ? window->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+                  : nullptr;
+}
+
+// Label1, Label2, … and Option1, Option2, … of a question screen by their number from 1, and how many it has.
+QLabel* labelNumbered(const QWidget* screen, int number);
+OptionButton* optionNumbered(const QWidget* screen, int number);
+int labelCount(const QWidget* screen);
+int optionCount(const QWidget* screen);
 
 // The loaded screen of a kind, cast to its class; null when not loaded.
 template <typename T>
