@@ -52,8 +52,7 @@ constexpr qint64 peakGrowthBoundKilobytes = 64 * 1024;
 template <typename T>
 T* control(ScreenKind kind, const char* name)
 {
-    QWidget* window = loadedWindow(kind);
-    return window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    return findControl<T>(loadedWindow(kind), name);
 }
 
 void click(ScreenKind kind, const char* button)
