@@ -15,20 +15,6 @@
 #include <algorithm>
 #include <string_view>
 
-namespace {
-QFont labelFont(LabelRole role)
-{
-    using namespace QuestionScreenDesign;
-    return role == LabelRole::Title ? ScreenLook::timesNewRoman(titlePoints)
-                                    : ScreenLook::timesNewRoman(promptPoints);
-}
-
-QColor labelColour(LabelRole role)
-{
-    return role == LabelRole::Title ? ScreenLook::red : ScreenLook::blue;
-}
-} // namespace
-
 QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemiaScreenContent(kind))
 {
     using namespace QuestionScreenDesign;
@@ -39,10 +25,8 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
 
     std::vector<std::pair<int, QWidget*>> tabStops;
 
-    for (const LabelContent& content : m_content.labels) {
-        QLabel* control = ScreenLook::label(this, tableText(content.text), content.place, labelFont(content.role),
-                                            labelColour(content.role));
-        control->setObjectName(tableText(content.name));
+    for (const LabelDesign& design : m_content.labels) {
+        QLabel* control = ScreenLook::label(this, design);
         control->setAccessibleName(control->text());
         // A text that takes more lines than its design height allows shows
         // whole: the label grows downward rather than cut off its last line.
@@ -61,12 +45,12 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
         tabStops.emplace_back(content.tabIndex, control);
     }
 
-    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), m_content.cmdOK.place, tableText(okToolTip));
-    cmdHome = ScreenLook::commandButton(this, tableText(homeCaption), m_content.cmdHome.place, tableText(homeToolTip));
-    cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), m_content.cmdExit.place, tableText(exitToolTip));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdHome->setObjectName(QStringLiteral("cmdHome"));
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdOK = ScreenLook::commandButton(this, "cmdOK", tableText(okCaption), m_content.cmdOK.place,
+                                      tableText(okToolTip));
+    cmdHome = ScreenLook::commandButton(this, "cmdHome", tableText(homeCaption), m_content.cmdHome.place,
+                                        tableText(homeToolTip));
+    cmdExit = ScreenLook::commandButton(this, "cmdExit", tableText(exitCaption), m_content.cmdExit.place,
+                                        tableText(exitToolTip));
     tabStops.emplace_back(m_content.cmdOK.tabIndex, cmdOK);
     tabStops.emplace_back(m_content.cmdHome.tabIndex, cmdHome);
     tabStops.emplace_back(m_content.cmdExit.tabIndex, cmdExit);
@@ -76,9 +60,9 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
     // after any introduction that comes before it.
     setAccessibleName(windowTitle());
     QStringList spoken;
-    for (const LabelContent& content : m_content.labels) {
-        if (content.role == LabelRole::Introduction)
-            spoken.append(tableText(content.text));
+    for (const LabelDesign& design : m_content.labels) {
+        if (design.role == LabelRole::Introduction)
+            spoken.append(tableText(design.text));
     }
     const QString prompt = tableText(m_content.prompt().text);
     spoken.append(prompt);

@@ -14,21 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-QFont labelFont(const AboutDesign::LabelDesign& design)
-{
-    if (design.face == AboutDesign::Face::MsSansSerifBold)
-        return ScreenLook::msSansSerif(design.points, true);
-    return ScreenLook::msSansSerif(design.points, false);
-}
-
-LineControl* line(QWidget* window, const AboutDesign::LineDesign& design)
-{
-    return new LineControl(window, design.x1, design.x2, design.y,
-                           QColor(design.red, design.green, design.blue), design.thicknessPixels);
-}
-} // namespace
-
 frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
 {
     using namespace AboutDesign;
@@ -48,12 +33,8 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     X11WindowManager::keepOffTaskbar(this);
 
     QList<QLabel*> made;
-    for (const LabelDesign& design : labels) {
-        QLabel* control = ScreenLook::label(this, tableText(design.text), design.place, labelFont(design),
-                                            ScreenLook::black);
-        control->setObjectName(tableText(design.name));
-        made.append(control);
-    }
+    for (const LabelDesign& design : labels)
+        made.append(ScreenLook::label(this, design));
     lblTitle = made.at(0);
     lblVersion = made.at(1);
     lblDescription = made.at(2);
@@ -62,14 +43,10 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     setAccessibleDescription(lblTitle->text() + QStringLiteral(". ") + lblVersion->text());
 
     // Line1(1) is made after Line1(0) and so lies over it where the two touch.
-    Line1 = {line(this, highlightLine), line(this, shadowLine)};
-    Line1.at(0)->setObjectName(QStringLiteral("Line1_0"));
-    Line1.at(1)->setObjectName(QStringLiteral("Line1_1"));
+    Line1 = {ScreenLook::line(this, highlightLine), ScreenLook::line(this, shadowLine)};
 
-    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), okPlace);
-    cmdSysInfo = ScreenLook::commandButton(this, tableText(sysInfoCaption), sysInfoPlace);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdOK = ScreenLook::commandButton(this, "cmdOK", tableText(okCaption), okPlace);
+    cmdSysInfo = ScreenLook::commandButton(this, "cmdSysInfo", tableText(sysInfoCaption), sysInfoPlace);
     // Enter presses OK unless System Info holds the focus, which then presses System Info.
     cmdOK->setDefault(true);
 

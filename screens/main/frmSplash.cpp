@@ -33,26 +33,10 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     ScreenLook::place(Frame1, framePlace);
 
-    Image1 = new PictureBox(Frame1, picturePlace, tableText(pictureDescription));
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = ScreenLook::picture(Frame1, "Image1", picturePlace, tableText(pictureDescription));
 
-    for (const LabelDesign& design : SplashDesign::labels) {
-        auto* control = new QLabel(tableText(design.text), Frame1);
-        control->setObjectName(tableText(design.name));
-        control->setTextFormat(Qt::PlainText);
-        control->setFont(ScreenLook::arial(design.points, design.bold));
-        ScreenLook::setTextColour(control, QColor(design.red, design.green, design.blue));
-        const Qt::Alignment horizontal = design.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
-        control->setAlignment(horizontal | Qt::AlignTop);
-        ScreenLook::place(control, design.place);
-        if (design.sizesToText) {
-            // A label that sizes itself to its text keeps its left edge, or its right edge when right-aligned.
-            const QRect designed = control->geometry();
-            control->adjustSize();
-            if (design.align == Align::Right)
-                control->move(designed.right() - control->width() + 1, designed.top());
-        }
-    }
+    for (const LabelDesign& design : SplashDesign::labels)
+        ScreenLook::label(Frame1, design);
 
     // A coarse timer may fire up to 5% early; the splash screen stays its full eight seconds.
     Timer1 = new QTimer(this);

@@ -25,7 +25,7 @@ std::array<QuestionLabel*, 5> questionLabels(const frmHelp* help)
 {
     std::array<QuestionLabel*, 5> labels{};
     for (std::size_t i = 0; i < labels.size(); ++i)
-        labels[i] = findControl<QuestionLabel>(help, HelpDesign::questions[i].name);
+        labels[i] = findControl<QuestionLabel>(help, HelpDesign::questions[i].label.name);
     return labels;
 }
 
