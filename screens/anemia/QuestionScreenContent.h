@@ -18,7 +18,8 @@
 constexpr LabelDesign questionLabel(std::string_view name, std::string_view text, LabelRole role, TwipsRect place,
                                     int tabIndex)
 {
-    const TextLook& look = role == LabelRole::Title ? QuestionScreenDesign::titleLook : QuestionScreenDesign::promptLook;
+    const TextLook& look =
+        role == LabelRole::Title ? QuestionScreenDesign::titleLook : QuestionScreenDesign::promptLook;
     return {name, text, place, look, Fit::WrapsAtWords, role, tabIndex};
 }
 

@@ -88,7 +88,8 @@ QList<QWidget*> controlsOf(QuestionScreen* screen)
         controls.append(labelNumbered(screen, i));
     for (int i = 1; i <= optionCount(screen); ++i)
         controls.append(optionNumbered(screen, i));
-    controls << findControl<QPushButton>(screen, "cmdOK") << findControl<QPushButton>(screen, "cmdHome") << findControl<QPushButton>(screen, "cmdExit");
+    controls << findControl<QPushButton>(screen, "cmdOK") << findControl<QPushButton>(screen, "cmdHome")
+             << findControl<QPushButton>(screen, "cmdExit");
     return controls;
 }
 
@@ -179,8 +180,10 @@ void tst_QuestionScreen::windowAndTexts()
     QCOMPARE(findControl<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
     QCOMPARE(findControl<QPushButton>(window, "cmdHome")->text(), QStringLiteral("&Home"));
     QCOMPARE(findControl<QPushButton>(window, "cmdExit")->text(), QStringLiteral("&Exit"));
-    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->toolTip(), QStringLiteral("Click to accept selection of option button"));
-    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->toolTip(), QStringLiteral("Click to accept selection of option button"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->toolTip(),
+             QStringLiteral("Click to accept selection of option button"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->toolTip(),
+             QStringLiteral("Click to accept selection of option button"));
     QCOMPARE(findControl<QPushButton>(window, "cmdExit")->toolTip(), QStringLiteral("Click to end the program"));
     // The name leads to the one OK button.
     QCOMPARE(window->findChildren<QPushButton*>(QStringLiteral("cmdOK")).size(), 1);

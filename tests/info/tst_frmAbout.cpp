@@ -141,7 +141,9 @@ void tst_frmAbout::opensAsDesigned()
     QVERIFY(findControl<QLabel>(about, "lblDisclaimer")->text().contains(
         QStringLiteral("supports, and does not replace, the clinical judgement of a qualified doctor")));
 
-    for (const QLabel* label : {findControl<QLabel>(about, "lblTitle"), findControl<QLabel>(about, "lblVersion"), findControl<QLabel>(about, "lblDescription"), findControl<QLabel>(about, "lblDisclaimer")}) {
+    for (const QLabel* label :
+         {findControl<QLabel>(about, "lblTitle"), findControl<QLabel>(about, "lblVersion"),
+          findControl<QLabel>(about, "lblDescription"), findControl<QLabel>(about, "lblDisclaimer")}) {
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         // Every text is whole within its label.
@@ -149,7 +151,8 @@ void tst_frmAbout::opensAsDesigned()
                                                               Qt::TextWordWrap, label->text());
         QVERIFY2(needed.height() <= label->height(), qPrintable(label->objectName()));
     }
-    for (const QLabel* label : {findControl<QLabel>(about, "lblVersion"), findControl<QLabel>(about, "lblDescription"), findControl<QLabel>(about, "lblDisclaimer")})
+    for (const QLabel* label : {findControl<QLabel>(about, "lblVersion"), findControl<QLabel>(about, "lblDescription"),
+                                findControl<QLabel>(about, "lblDisclaimer")})
         QVERIFY(!label->font().bold());
     QVERIFY(findControl<QLabel>(about, "lblDescription")->wordWrap());
 
@@ -157,7 +160,8 @@ void tst_frmAbout::opensAsDesigned()
     QCOMPARE(findControl<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
     QCOMPARE(findControl<QPushButton>(about, "cmdOK")->geometry(), twips(4245, 2625, 1260, 345));
     QCOMPARE(findControl<QPushButton>(about, "cmdSysInfo")->geometry(), twips(4260, 3075, 1245, 345));
-    for (const QPushButton* button : {findControl<QPushButton>(about, "cmdOK"), findControl<QPushButton>(about, "cmdSysInfo")}) {
+    for (const QPushButton* button :
+         {findControl<QPushButton>(about, "cmdOK"), findControl<QPushButton>(about, "cmdSysInfo")}) {
         const QString shown = QString(button->text()).remove(QLatin1Char('&'));
         QVERIFY2(button->fontMetrics().horizontalAdvance(shown) + 8 <= button->width(), qPrintable(shown));
     }

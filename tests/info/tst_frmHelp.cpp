@@ -150,7 +150,8 @@ void tst_frmHelp::opensAsDesigned()
     QCOMPARE(findControl<QLabel>(help, "LabelTitle")->font().pointSizeF(), 26.25);
     QVERIFY(findControl<QLabel>(help, "LabelTitle")->font().bold());
 
-    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->text(), QStringLiteral("Click on a question below to obtain help"));
+    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->text(),
+             QStringLiteral("Click on a question below to obtain help"));
     QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->geometry(), twips(3000, 1080, 4935, 375));
     QCOMPARE(textColour(findControl<QLabel>(help, "LabelInstruction")), blue);
     QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->font().family(), QStringLiteral("MS Sans Serif"));
@@ -196,7 +197,9 @@ void tst_frmHelp::opensAsDesigned()
     // Exit has the focus at open; Tab goes through the questions to Home, and back to Exit.
     QVERIFY(makeActive(help));
     QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(help, "cmdExit"));
-    for (QWidget* next : QList<QWidget*>{labels[0], labels[1], labels[2], labels[3], labels[4], findControl<QPushButton>(help, "cmdHome"), findControl<QPushButton>(help, "cmdExit")}) {
+    for (QWidget* next :
+         QList<QWidget*>{labels[0], labels[1], labels[2], labels[3], labels[4],
+                         findControl<QPushButton>(help, "cmdHome"), findControl<QPushButton>(help, "cmdExit")}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
@@ -257,7 +260,8 @@ void tst_frmHelp::questionShowsItsAnswer()
     // Nothing else on the window changes.
     QCOMPARE(textColour(findControl<QLabel>(help, "LabelTitle")), QColor(255, 0, 0));
     QCOMPARE(textColour(findControl<QLabel>(help, "LabelInstruction")), blue);
-    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->text(), QStringLiteral("Click on a question below to obtain help"));
+    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->text(),
+             QStringLiteral("Click on a question below to obtain help"));
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmHelp}));
 }
 
@@ -440,7 +444,8 @@ void tst_frmHelp::exitUnloadsEveryScreen()
     QTest::mouseClick(findControl<QPushButton>(main, "cmdAbout"), Qt::LeftButton);
     QCOMPARE(loadedCount(), 3);
 
-    const QList<ScreenKind> unloaded = unloadedBy([help] { QTest::mouseClick(findControl<QPushButton>(help, "cmdExit"), Qt::LeftButton); });
+    const QList<ScreenKind> unloaded =
+        unloadedBy([help] { QTest::mouseClick(findControl<QPushButton>(help, "cmdExit"), Qt::LeftButton); });
 
     // From the latest loaded to the earliest.
     QCOMPARE(unloaded, (QList<ScreenKind>{ScreenKind::frmAbout, ScreenKind::frmHelp, ScreenKind::FormMain}));

@@ -207,7 +207,9 @@ void RandomUser::addScreenChoices(QWidget* window, std::vector<Choice>& choices)
                                [screen] {
                                    // Just inside the frame's border, where no picture or label lies.
                                    if (screen)
-                                       QTest::mouseClick(ScreenTestHelpers::findControl<ClickableLabel>(screen, "Frame1"), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+                                       QTest::mouseClick(
+                                           ScreenTestHelpers::findControl<ClickableLabel>(screen, "Frame1"),
+                                           Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
                                },
                                {}}});
         choices.push_back({1, {QStringLiteral("%1: let Timer1 run out").arg(where),

@@ -77,9 +77,11 @@ void tst_FormMain::opensAsDesigned()
     QCOMPARE(findControl<QPushButton>(main, "cmdHelp")->text(), QStringLiteral("&Help"));
     QCOMPARE(findControl<QPushButton>(main, "cmdAbout")->text(), QStringLiteral("A&bout"));
     QCOMPARE(findControl<QPushButton>(main, "cmdExit")->text(), QStringLiteral("&Exit"));
-    QCOMPARE(findControl<QPushButton>(main, "cmdOK")->toolTip(), QStringLiteral("Click to accept selection in combination box"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdOK")->toolTip(),
+             QStringLiteral("Click to accept selection in combination box"));
     QCOMPARE(findControl<QPushButton>(main, "cmdHelp")->toolTip(), QStringLiteral("Click to obtain help"));
-    QCOMPARE(findControl<QPushButton>(main, "cmdAbout")->toolTip(), QStringLiteral("Click to obtain information about the program"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdAbout")->toolTip(),
+             QStringLiteral("Click to obtain information about the program"));
     QCOMPARE(findControl<QPushButton>(main, "cmdExit")->toolTip(), QStringLiteral("Click to close the application"));
 
     // 9960 twips is 664 pixels at 15 twips a pixel; buttons are 735 x 375 twips.
@@ -109,7 +111,8 @@ void tst_FormMain::opensAsDesigned()
 void tst_FormMain::okWithNothingChosenWarns()
 {
     FormMain* main = openMainWindow();
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].caption, QStringLiteral("Kadrelo"));
     QCOMPARE(boxes[0].text, nothingSelected);
@@ -148,7 +151,8 @@ void tst_FormMain::enterPressesTheFocusedButtonNotOK()
     // No button is the window's default: Enter on Help opens Help, with no warning about a topic.
     FormMain* main = openMainWindow();
     findControl<QPushButton>(main, "cmdHelp")->setFocus();
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::keyClick(findControl<QPushButton>(main, "cmdHelp"), Qt::Key_Return); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::keyClick(findControl<QPushButton>(main, "cmdHelp"), Qt::Key_Return); });
     QVERIFY(boxes.isEmpty());
     QVERIFY(isLoaded(ScreenKind::frmHelp));
 }
@@ -167,7 +171,8 @@ void tst_FormMain::typedTextIsNeverAChoice()
     findControl<QComboBox>(main, "Combo1")->lineEdit()->selectAll();
     QTest::keyClicks(findControl<QComboBox>(main, "Combo1")->lineEdit(), QStringLiteral("Burns"));
     QCOMPARE(main->selectedTopicIndex(), -1);
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].text, nothingSelected);
     QVERIFY(!isLoaded(ScreenKind::FormAnemia1));
@@ -179,7 +184,8 @@ void tst_FormMain::topicWithoutGuidanceLeavesTheMainWindowShown()
     for (const int index : {0, 2, 72}) {
         findControl<QComboBox>(main, "Combo1")->setCurrentIndex(index);
         const QString topic = findControl<QComboBox>(main, "Combo1")->itemText(index);
-        const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
+        const QList<SeenBox> boxes =
+            answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].caption, QStringLiteral("Kadrelo"));
         QCOMPARE(boxes[0].icon, QMessageBox::NoIcon);
@@ -197,7 +203,8 @@ void tst_FormMain::anemiaHidesTheMainWindowAndHomeBringsItBackUnchanged()
     FormMain* main = openMainWindow();
     const QRect placed = main->geometry();
     findControl<QComboBox>(main, "Combo1")->setCurrentIndex(1);
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QVERIFY(boxes.isEmpty());
     QVERIFY(!main->isVisible());
     QVERIFY(isLoaded(ScreenKind::FormMain));
@@ -296,7 +303,8 @@ void tst_FormMain::pictureFile()
     QVERIFY(!findControl<PictureBox>(main, "Image1")->hasPicture());
     QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
     // The window works as ever.
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QCOMPARE(boxes.size(), 1);
 }
 

@@ -135,7 +135,8 @@ void tst_frmSplash::clickOnTheFrameLeaves()
 {
     frmSplash* splash = openSplash();
     // Inside the frame, clear of the picture and the labels.
-    const QPoint bare(findControl<ClickableLabel>(splash, "Frame1")->width() - 8, findControl<ClickableLabel>(splash, "Frame1")->height() / 2 - 40);
+    const QPoint bare(findControl<ClickableLabel>(splash, "Frame1")->width() - 8,
+                      findControl<ClickableLabel>(splash, "Frame1")->height() / 2 - 40);
     QVERIFY(!findControl<ClickableLabel>(splash, "Frame1")->childAt(bare));
     QTest::mouseClick(findControl<ClickableLabel>(splash, "Frame1"), Qt::LeftButton, {}, bare);
     QVERIFY(leftForTheMainWindow());

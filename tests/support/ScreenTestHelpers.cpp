@@ -138,7 +138,8 @@ QList<ScreenKind> unloadedBy(const std::function<void()>& action)
     QList<QMetaObject::Connection> watches;
     for (QWidget* window : loadedWindows()) {
         if (const auto kind = kindOf(window))
-            watches.append(QObject::connect(window, &QObject::destroyed, [&unloaded, kind] { unloaded.append(*kind); }));
+            watches.append(
+                QObject::connect(window, &QObject::destroyed, [&unloaded, kind] { unloaded.append(*kind); }));
     }
     action();
     settle();
