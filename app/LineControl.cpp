@@ -6,7 +6,7 @@
 
 LineControl::LineControl(QWidget* window, int x1Twips, int x2Twips, int yTwips, const QColor& colour,
                          int thicknessPixels)
-    : QWidget(window), m_colour(colour), m_thickness(thicknessPixels)
+    : QWidget(window), m_colour(colour)
 {
     const int left = Twips::toPixelsX(x1Twips);
     const int right = Twips::toPixelsX(x2Twips);

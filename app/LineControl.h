@@ -11,13 +11,9 @@ public:
     LineControl(QWidget* window, int x1Twips, int x2Twips, int yTwips, const QColor& colour,
                 int thicknessPixels);
 
-    QColor colour() const { return m_colour; }
-    int thickness() const { return m_thickness; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor m_colour;
-    int m_thickness;
 };

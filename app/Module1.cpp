@@ -71,6 +71,21 @@ void SizeAndCenter(QWidget* window, double sizeFactor)
     window->setGeometry(QRect(client, window->size()));
 }
 
+QWidget* Show(ScreenKind kind)
+{
+    return ScreenRegistry::instance().show(kind);
+}
+
+void Unload(QWidget* window)
+{
+    ScreenRegistry::instance().unload(window);
+}
+
+QWidget* Loaded(ScreenKind kind)
+{
+    return ScreenRegistry::instance().loaded(kind);
+}
+
 void UnloadAllForms()
 {
     ScreenRegistry& registry = ScreenRegistry::instance();
@@ -83,9 +98,8 @@ void UnloadAllForms()
 
 void GoTo(QWidget* from, ScreenKind to)
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    registry.unload(from);
-    registry.show(to);
+    Unload(from);
+    Show(to);
 }
 
 void Home(QWidget* from)

@@ -1,35 +1,41 @@
 #pragma once
 
+#include "app/Colour.h"
+#include "app/LabelDesign.h"
+#include "app/TableText.h"
+
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QLabel>
 
-class QLabel;
+#include <string_view>
+
+class LineControl;
+class PictureBox;
 class QPushButton;
 class QWidget;
+struct LineDesign;
 struct TwipsRect;
 
-// The look the screens share: colours, fonts, the window icon, and placing
-// controls at their design positions.
+// The look the screens share: colours, fonts, the window icon, placing
+// controls at their design positions, and the one way each kind of control
+// is built, named as the design names it.
 namespace ScreenLook {
 
-inline const QColor cyan{0, 255, 255};
-inline const QColor red{255, 0, 0};
-inline const QColor blue{0, 0, 255};
-inline const QColor black{0, 0, 0};
-inline const QColor magenta{255, 0, 255};
-inline const QColor lightYellow{255, 255, 192};
+QColor qColor(Colour colour);
 
 // The typefaces the screens ask for; where the system lacks them, the
 // substitutes registered by installFontSubstitutes() stand in.
 QFont timesNewRoman(double points, bool bold = true);
 QFont msSansSerif(double points, bool bold = true);
 QFont arial(double points, bool bold = true);
+QFont font(const TextLook& look);
 void installFontSubstitutes();
 
 // Cyan window background of the main window, the question screens and Help.
-void paintBackground(QWidget* window, const QColor& colour = cyan);
-void setTextColour(QWidget* control, const QColor& colour);
+void paintBackground(QWidget* window, Colour colour = cyan);
+void setTextColour(QWidget* control, Colour colour);
 
 // The icon shared by the question screens and the Help window.
 QIcon screenIcon();
@@ -39,11 +45,24 @@ void place(QWidget* control, const TwipsRect& rect);
 
 // A command button of the screens: 735 x 375 twips unless placed otherwise.
 // Enter presses it while it has the focus, as the space bar does.
-QPushButton* commandButton(QWidget* window, const QString& caption, const TwipsRect& rect,
+QPushButton* commandButton(QWidget* window, std::string_view name, const QString& caption, const TwipsRect& rect,
                            const QString& toolTip = {});
 
-// A label at its design position; it wraps at word boundaries within its width.
-QLabel* label(QWidget* window, const QString& text, const TwipsRect& rect, const QFont& font,
-              const QColor& colour);
+// Gives a label its design's name, text, look and place.
+void dressLabel(QLabel* control, const LabelDesign& design);
+
+// A label of a screen's design, of the label class the screen asks for.
+template <typename Label = QLabel>
+Label* label(QWidget* window, const LabelDesign& design)
+{
+    auto* control = new Label(tableText(design.text), window);
+    dressLabel(control, design);
+    return control;
+}
+
+LineControl* line(QWidget* window, const LineDesign& design);
+
+// A picture box at its design place; a screen reader tells what it shows by its description.
+PictureBox* picture(QWidget* window, std::string_view name, const TwipsRect& rect, const QString& description);
 
 } // namespace ScreenLook

@@ -2,7 +2,6 @@
 
 #include "app/Screen.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -36,7 +35,6 @@ QWidget* ScreenRegistry::show(ScreenKind kind)
         m_loaded.push_back({kind, window});
         window->installEventFilter(this);
         screen->Form_Load();
-        emit loadedScreensChanged();
     }
     // Brought to the front means restored too: the About box, kept off the
     // taskbar, could not be found again once minimised.
@@ -46,12 +44,6 @@ QWidget* ScreenRegistry::show(ScreenKind kind)
     window->raise();
     window->activateWindow();
     return window;
-}
-
-void ScreenRegistry::hide(ScreenKind kind)
-{
-    if (QWidget* window = loaded(kind))
-        window->hide();
 }
 
 void ScreenRegistry::unload(QWidget* window)
@@ -64,23 +56,12 @@ void ScreenRegistry::unload(QWidget* window)
     window->hide();
     // The handler that unloads its own screen is still running on that object.
     window->deleteLater();
-    emit loadedScreensChanged();
     // A transition unloads one screen before it shows the next, so what the
     // unload leaves behind is judged only once the running handler has returned.
     if (!m_checkPending) {
         m_checkPending = true;
         QTimer::singleShot(0, this, &ScreenRegistry::checkAfterUnload);
     }
-}
-
-void ScreenRegistry::unload(ScreenKind kind)
-{
-    unload(loaded(kind));
-}
-
-bool ScreenRegistry::isLoaded(ScreenKind kind) const
-{
-    return loaded(kind) != nullptr;
 }
 
 QWidget* ScreenRegistry::loaded(ScreenKind kind) const
@@ -100,37 +81,10 @@ QWidget* ScreenRegistry::at(int index) const
     return m_loaded.at(static_cast<std::size_t>(index)).window.data();
 }
 
-ScreenKind ScreenRegistry::kindAt(int index) const
-{
-    return m_loaded.at(static_cast<std::size_t>(index)).kind;
-}
-
-std::vector<ScreenKind> ScreenRegistry::loadOrder() const
-{
-    std::vector<ScreenKind> kinds;
-    kinds.reserve(m_loaded.size());
-    for (const Entry& entry : m_loaded)
-        kinds.push_back(entry.kind);
-    return kinds;
-}
-
 bool ScreenRegistry::anyVisible() const
 {
     return std::any_of(m_loaded.begin(), m_loaded.end(),
                        [](const Entry& entry) { return entry.window && entry.window->isVisible(); });
-}
-
-void ScreenRegistry::reset()
-{
-    for (const Entry& entry : m_loaded) {
-        if (entry.window) {
-            entry.window->removeEventFilter(this);
-            entry.window->hide();
-            entry.window->deleteLater();
-        }
-    }
-    m_loaded.clear();
-    emit loadedScreensChanged();
 }
 
 int ScreenRegistry::indexOf(const QWidget* window) const
@@ -158,8 +112,6 @@ void ScreenRegistry::checkAfterUnload()
     if (m_loaded.empty()) {
         if (m_programEnd)
             m_programEnd();
-        else
-            QCoreApplication::quit();
         return;
     }
     // Closing a question screen while the main window is hidden, or closing the

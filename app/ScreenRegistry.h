@@ -11,12 +11,12 @@
 class QWidget;
 class Screen;
 
-// The screens that are loaded, in the order they were loaded. Showing a screen
-// loads it first when it is not loaded; unloading removes it at once, while its
-// object lives on until the handler that unloaded it has returned. Closing a
-// screen through its frame unloads it. Once the handler has returned, the
-// program ends if no screen is left loaded, and the main window comes back if
-// screens are loaded but none is on view.
+// The screens that are loaded, in the order they were loaded; screens reach it
+// through Module1. Showing a screen loads it first when it is not loaded;
+// unloading removes it at once, while its object lives on until the handler
+// that unloaded it has returned. Closing a screen through its frame unloads
+// it. Once the handler has returned, the program ends if no screen is left
+// loaded, and the main window comes back if screens are loaded but none is on view.
 class ScreenRegistry : public QObject {
     Q_OBJECT
 
@@ -26,30 +26,19 @@ public:
     static ScreenRegistry& instance();
 
     void setFactory(Factory factory);
-    // What ending the program means; by default the application's event loop quits.
+    // What ending the program means.
     void setProgramEnd(std::function<void()> programEnd);
 
     // Shows a screen modeless: loads it (running its load handler) when not
     // loaded, makes a hidden one visible as it was, brings a shown one to the front.
     QWidget* show(ScreenKind kind);
-    void hide(ScreenKind kind);
     // Removes the screen at once; unloading a screen that is not loaded does nothing.
     void unload(QWidget* window);
-    void unload(ScreenKind kind);
 
-    bool isLoaded(ScreenKind kind) const;
     QWidget* loaded(ScreenKind kind) const;
+    // The loaded screens by their place in the load order, from 0.
     int count() const;
     QWidget* at(int index) const;
-    ScreenKind kindAt(int index) const;
-    std::vector<ScreenKind> loadOrder() const;
-    bool anyVisible() const;
-
-    // Drops every screen at once without ending the program; for tests between cases.
-    void reset();
-
-signals:
-    void loadedScreensChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +51,7 @@ private:
 
     ScreenRegistry() = default;
     int indexOf(const QWidget* window) const;
+    bool anyVisible() const;
     void checkAfterUnload();
 
     std::vector<Entry> m_loaded;

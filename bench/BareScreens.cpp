@@ -100,7 +100,7 @@ QWidget* questionScreen(const QuestionScreenContent& content)
 {
     QWidget* window = cyanWindow(QStringLiteral("Anemia"));
     sizeAndCentre(window, content.sizeFactor);
-    for (const LabelContent& shown : content.labels)
+    for (const LabelDesign& shown : content.labels)
         label(window, tableText(shown.text), pixels(shown.place),
               face("Times New Roman", shown.role == LabelRole::Title ? 20.25 : 12));
     int number = 0;

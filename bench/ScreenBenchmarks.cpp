@@ -173,7 +173,7 @@ void mainWindowNuvessa(benchmark::State& state)
         registry().show(ScreenKind::FormMain);
         drain();
         state.SetIterationTime(watch.seconds());
-        registry().reset();
+        Module1::UnloadAllForms();
         dropDeleted();
     }
 }
@@ -202,7 +202,7 @@ void questionScreenNuvessa(benchmark::State& state, ScreenKind kind)
         registry().show(kind);
         drain();
         state.SetIterationTime(watch.seconds());
-        registry().reset();
+        Module1::UnloadAllForms();
         dropDeleted();
     }
 }
@@ -232,7 +232,7 @@ void okTransitionNuvessa(benchmark::State& state)
         control(screen, QStringLiteral("cmdOK"))->click();
         drain();
         state.SetIterationTime(watch.seconds());
-        registry().reset();
+        Module1::UnloadAllForms();
         dropDeleted();
     }
 }
@@ -437,7 +437,7 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    registry().reset();
+    Module1::UnloadAllForms();
     dropDeleted();
     return 0;
 }

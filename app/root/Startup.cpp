@@ -1,5 +1,6 @@
 #include "app/root/Startup.h"
 
+#include "app/Module1.h"
 #include "app/PictureBox.h"
 #include "app/root/ScreenFactory.h"
 #include "app/ScreenLook.h"
@@ -13,6 +14,7 @@ void prepareScreens()
     ScreenLook::installFontSubstitutes();
     PictureBox::boundToolkitDecoding();
     ScreenRegistry::instance().setFactory(&createScreen);
+    ScreenRegistry::instance().setProgramEnd([] { QCoreApplication::quit(); });
 }
 
 int runProgram(int argc, char** argv)
@@ -25,6 +27,6 @@ int runProgram(int argc, char** argv)
     // A hidden main window keeps the program running; it ends when no screen is loaded.
     QApplication::setQuitOnLastWindowClosed(false);
     prepareScreens();
-    ScreenRegistry::instance().show(ScreenKind::frmSplash);
+    Module1::Show(ScreenKind::frmSplash);
     return QApplication::exec();
 }

@@ -18,12 +18,12 @@ const QuestionScreenContent FormAnemia1{
     .kind = ScreenKind::FormAnemia1,
     .sizeFactor = 0.95,
     .labels = {
-        {"Label1", "Anemia",
-         LabelRole::Title, {1920, 120, 1575, 615}, 2},
-        {"Label2", "Anemia is an extremely common condition during pregnancy. Unless iron and folic acid supplements are given, hemoglobin tends to drop progressively as pregnancy advances, due to increased maternal and fetal demands.",
-         LabelRole::Introduction, {360, 840, 5175, 1455}, 6},
-        {"Label3", "Check the hemoglobin level of the gravida at the first antenatal visit.",
-         LabelRole::Prompt, {360, 2520, 5055, 615}, 7},
+        questionLabel("Label1", "Anemia",
+                      LabelRole::Title, {1920, 120, 1575, 615}, 2),
+        questionLabel("Label2", "Anemia is an extremely common condition during pregnancy. Unless iron and folic acid supplements are given, hemoglobin tends to drop progressively as pregnancy advances, due to increased maternal and fetal demands.",
+                      LabelRole::Introduction, {360, 840, 5175, 1455}, 6),
+        questionLabel("Label3", "Check the hemoglobin level of the gravida at the first antenatal visit.",
+                      LabelRole::Prompt, {360, 2520, 5055, 615}, 7),
     },
     .options = {
         // Option1
@@ -46,8 +46,8 @@ const QuestionScreenContent FormAnemia2{
     .kind = ScreenKind::FormAnemia2,
     .sizeFactor = 0.95,
     .labels = {
-        {"Label1", "Check the hemogram, peripheral smear, and blood indices of the gravida.",
-         LabelRole::Prompt, {360, 360, 7335, 375}, 2},
+        questionLabel("Label1", "Check the hemogram, peripheral smear, and blood indices of the gravida.",
+                      LabelRole::Prompt, {360, 360, 7335, 375}, 2),
     },
     .options = {
         // Option1
@@ -121,8 +121,8 @@ const QuestionScreenContent FormAnemia3{
     .kind = ScreenKind::FormAnemia3,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Check the retic count. Obtain free red cell protoporphyrin level.",
-         LabelRole::Prompt, {360, 360, 4455, 615}, 2},
+        questionLabel("Label1", "Check the retic count. Obtain free red cell protoporphyrin level.",
+                      LabelRole::Prompt, {360, 360, 4455, 615}, 2),
     },
     .options = {
         // Option1
@@ -147,8 +147,8 @@ const QuestionScreenContent FormAnemia4{
     .kind = ScreenKind::FormAnemia4,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Check the reticulocyte production index (Reticulocyte count X Hematocrit/45) /2",
-         LabelRole::Prompt, {360, 360, 4455, 735}, 2},
+        questionLabel("Label1", "Check the reticulocyte production index (Reticulocyte count X Hematocrit/45) /2",
+                      LabelRole::Prompt, {360, 360, 4455, 735}, 2),
     },
     .options = {
         // Option1
@@ -172,8 +172,8 @@ const QuestionScreenContent FormAnemia5{
     .kind = ScreenKind::FormAnemia5,
     .sizeFactor = 0.95,
     .labels = {
-        {"Label1", "Perform a detailed systemic examination. Perform appropriate tests to confirm the diagnosis, in joint consultation with a physician.",
-         LabelRole::Prompt, {360, 360, 5175, 855}, 2},
+        questionLabel("Label1", "Perform a detailed systemic examination. Perform appropriate tests to confirm the diagnosis, in joint consultation with a physician.",
+                      LabelRole::Prompt, {360, 360, 5175, 855}, 2),
     },
     .options = {
         // Option1
@@ -213,8 +213,8 @@ const QuestionScreenContent FormAnemia6{
     .kind = ScreenKind::FormAnemia6,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Check serum iron levels.",
-         LabelRole::Prompt, {360, 360, 4455, 375}, 2},
+        questionLabel("Label1", "Check serum iron levels.",
+                      LabelRole::Prompt, {360, 360, 4455, 375}, 2),
     },
     .options = {
         // Option1
@@ -242,8 +242,8 @@ const QuestionScreenContent FormAnemia7{
     .kind = ScreenKind::FormAnemia7,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Perform hemoglobin electrophoresis.",
-         LabelRole::Prompt, {360, 360, 4455, 375}, 2},
+        questionLabel("Label1", "Perform hemoglobin electrophoresis.",
+                      LabelRole::Prompt, {360, 360, 4455, 375}, 2),
     },
     .options = {
         // Option1
@@ -278,8 +278,8 @@ const QuestionScreenContent FormAnemia8{
     .kind = ScreenKind::FormAnemia8,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Get a direct Coomb's test done on the patient's blood.",
-         LabelRole::Prompt, {360, 360, 4455, 615}, 2},
+        questionLabel("Label1", "Get a direct Coomb's test done on the patient's blood.",
+                      LabelRole::Prompt, {360, 360, 4455, 615}, 2),
     },
     .options = {
         // Option1
@@ -304,8 +304,8 @@ const QuestionScreenContent FormAnemia9{
     .kind = ScreenKind::FormAnemia9,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Check for the presence of enzyme defects in the red blood cells.",
-         LabelRole::Prompt, {360, 360, 4455, 735}, 2},
+        questionLabel("Label1", "Check for the presence of enzyme defects in the red blood cells.",
+                      LabelRole::Prompt, {360, 360, 4455, 735}, 2),
     },
     .options = {
         // Option1
@@ -335,8 +335,8 @@ const QuestionScreenContent FormAnemia10{
     .kind = ScreenKind::FormAnemia10,
     .sizeFactor = 0.95,
     .labels = {
-        {"Label1", "Perform a bone marrow examination of the patient.",
-         LabelRole::Prompt, {360, 360, 5175, 375}, 2},
+        questionLabel("Label1", "Perform a bone marrow examination of the patient.",
+                      LabelRole::Prompt, {360, 360, 5175, 375}, 2),
     },
     .options = {
         // Option1
@@ -381,8 +381,8 @@ const QuestionScreenContent FormAnemia11{
     .kind = ScreenKind::FormAnemia11,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Assess the severity of the anemia by hemoglobin estimation.",
-         LabelRole::Prompt, {360, 360, 4695, 735}, 2},
+        questionLabel("Label1", "Assess the severity of the anemia by hemoglobin estimation.",
+                      LabelRole::Prompt, {360, 360, 4695, 735}, 2),
     },
     .options = {
         // Option1
@@ -412,8 +412,8 @@ const QuestionScreenContent FormAnemia12{
     .kind = ScreenKind::FormAnemia12,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Check adequacy of the time available for the treatment of the cause of the anemia to raise the hemoblobin level to at least 9 g/dL (preferably 10 g/dL) by 37 completed weeks of pregnancy.",
-         LabelRole::Prompt, {360, 360, 4935, 1215}, 2},
+        questionLabel("Label1", "Check adequacy of the time available for the treatment of the cause of the anemia to raise the hemoblobin level to at least 9 g/dL (preferably 10 g/dL) by 37 completed weeks of pregnancy.",
+                      LabelRole::Prompt, {360, 360, 4935, 1215}, 2),
     },
     .options = {
         // Option1
@@ -436,8 +436,8 @@ const QuestionScreenContent FormAnemia13{
     .kind = ScreenKind::FormAnemia13,
     .sizeFactor = 0.75,
     .labels = {
-        {"Label1", "Check if the hemoglobin level is above 2 g/dL.",
-         LabelRole::Prompt, {360, 360, 4695, 375}, 2},
+        questionLabel("Label1", "Check if the hemoglobin level is above 2 g/dL.",
+                      LabelRole::Prompt, {360, 360, 4695, 375}, 2),
     },
     .options = {
         // Option1

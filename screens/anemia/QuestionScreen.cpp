@@ -15,20 +15,6 @@
 #include <algorithm>
 #include <string_view>
 
-namespace {
-QFont labelFont(LabelRole role)
-{
-    using namespace QuestionScreenDesign;
-    return role == LabelRole::Title ? ScreenLook::timesNewRoman(titlePoints)
-                                    : ScreenLook::timesNewRoman(promptPoints);
-}
-
-QColor labelColour(LabelRole role)
-{
-    return role == LabelRole::Title ? ScreenLook::red : ScreenLook::blue;
-}
-} // namespace
-
 QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemiaScreenContent(kind))
 {
     using namespace QuestionScreenDesign;
@@ -39,17 +25,14 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
 
     std::vector<std::pair<int, QWidget*>> tabStops;
 
-    for (const LabelContent& content : m_content.labels) {
-        QLabel* control = ScreenLook::label(this, tableText(content.text), content.place, labelFont(content.role),
-                                            labelColour(content.role));
-        control->setObjectName(tableText(content.name));
+    for (const LabelDesign& design : m_content.labels) {
+        QLabel* control = ScreenLook::label(this, design);
         control->setAccessibleName(control->text());
         // A text that takes more lines than its design height allows shows
         // whole: the label grows downward rather than cut off its last line.
         const int needed = control->heightForWidth(control->width());
         if (needed > control->height())
             control->resize(control->width(), needed);
-        m_labels.push_back(control);
     }
 
     int number = 0;
@@ -62,12 +45,12 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
         tabStops.emplace_back(content.tabIndex, control);
     }
 
-    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), m_content.cmdOK.place, tableText(okToolTip));
-    cmdHome = ScreenLook::commandButton(this, tableText(homeCaption), m_content.cmdHome.place, tableText(homeToolTip));
-    cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), m_content.cmdExit.place, tableText(exitToolTip));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdHome->setObjectName(QStringLiteral("cmdHome"));
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdOK = ScreenLook::commandButton(this, "cmdOK", tableText(okCaption), m_content.cmdOK.place,
+                                      tableText(okToolTip));
+    cmdHome = ScreenLook::commandButton(this, "cmdHome", tableText(homeCaption), m_content.cmdHome.place,
+                                        tableText(homeToolTip));
+    cmdExit = ScreenLook::commandButton(this, "cmdExit", tableText(exitCaption), m_content.cmdExit.place,
+                                        tableText(exitToolTip));
     tabStops.emplace_back(m_content.cmdOK.tabIndex, cmdOK);
     tabStops.emplace_back(m_content.cmdHome.tabIndex, cmdHome);
     tabStops.emplace_back(m_content.cmdExit.tabIndex, cmdExit);
@@ -77,9 +60,9 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
     // after any introduction that comes before it.
     setAccessibleName(windowTitle());
     QStringList spoken;
-    for (const LabelContent& content : m_content.labels) {
-        if (content.role == LabelRole::Introduction)
-            spoken.append(tableText(content.text));
+    for (const LabelDesign& design : m_content.labels) {
+        if (design.role == LabelRole::Introduction)
+            spoken.append(tableText(design.text));
     }
     const QString prompt = tableText(m_content.prompt().text);
     spoken.append(prompt);
@@ -107,20 +90,6 @@ void QuestionScreen::setTabOrderByIndex(const std::vector<std::pair<int, QWidget
 void QuestionScreen::Form_Load()
 {
     Module1::SizeAndCenter(this, m_content.sizeFactor);
-}
-
-QLabel* QuestionScreen::label(int number) const
-{
-    if (number < 1 || number > labelCount())
-        return nullptr;
-    return m_labels[static_cast<std::size_t>(number - 1)];
-}
-
-OptionButton* QuestionScreen::option(int number) const
-{
-    if (number < 1 || number > optionCount())
-        return nullptr;
-    return m_options[static_cast<std::size_t>(number - 1)];
 }
 
 void QuestionScreen::cmdOK_Click()

@@ -7,7 +7,6 @@
 #include <vector>
 
 class OptionButton;
-class QLabel;
 class QPushButton;
 struct Outcome;
 struct QuestionScreenContent;
@@ -24,19 +23,11 @@ public:
     QWidget* screenWindow() override { return this; }
     void Form_Load() override;
 
-    const QuestionScreenContent& content() const { return m_content; }
-
-    // Label1, Label2, ... and Option1, Option2, ... by their number, from 1.
-    int labelCount() const { return static_cast<int>(m_labels.size()); }
-    QLabel* label(int number) const;
-    int optionCount() const { return static_cast<int>(m_options.size()); }
-    OptionButton* option(int number) const;
-
+private:
     QPushButton* cmdOK;
     QPushButton* cmdHome;
     QPushButton* cmdExit;
 
-private:
     void cmdOK_Click();
     void cmdHome_Click();
     void cmdExit_Click();
@@ -44,6 +35,5 @@ private:
     void setTabOrderByIndex(const std::vector<std::pair<int, QWidget*>>& controls);
 
     const QuestionScreenContent& m_content;
-    std::vector<QLabel*> m_labels;
     std::vector<OptionButton*> m_options;
 };

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-const LabelContent& QuestionScreenContent::prompt() const
+const LabelDesign& QuestionScreenContent::prompt() const
 {
     const auto it = std::find_if(labels.begin(), labels.end(),
-                                 [](const LabelContent& label) { return label.role == LabelRole::Prompt; });
+                                 [](const LabelDesign& label) { return label.role == LabelRole::Prompt; });
     if (it == labels.end())
         throw std::logic_error("a question screen without a prompt");
     return *it;

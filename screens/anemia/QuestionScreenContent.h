@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/LabelDesign.h"
 #include "app/ScreenKind.h"
 #include "app/TwipsRect.h"
+#include "screens/anemia/QuestionScreenDesign.h"
 
 #include <optional>
 #include <string_view>
@@ -11,20 +13,15 @@
 // options with what each leads to, where its buttons stand, and its size.
 // The question-screen widget is built from this; it holds no text of its own.
 
-// How a label looks: the large red title, or the blue text of the step to take.
-enum class LabelRole {
-    Title,        // Times New Roman 20.25 pt bold, red
-    Introduction, // prompt look; read before the prompt
-    Prompt,       // Times New Roman 12 pt bold, blue: the step to perform
-};
-
-struct LabelContent {
-    std::string_view name; // "Label1", "Label2", ...
-    std::string_view text;
-    LabelRole role = LabelRole::Prompt;
-    TwipsRect place;
-    int tabIndex = 0;
-};
+// A label of a question screen, "Label1", "Label2", ...: the title is large
+// and red, an introduction and the prompt are the blue text of the step to take.
+constexpr LabelDesign questionLabel(std::string_view name, std::string_view text, LabelRole role, TwipsRect place,
+                                    int tabIndex)
+{
+    const TextLook& look =
+        role == LabelRole::Title ? QuestionScreenDesign::titleLook : QuestionScreenDesign::promptLook;
+    return {name, text, place, look, Fit::WrapsAtWords, role, tabIndex};
+}
 
 // What OK does for a selected option: at most one message box, then either
 // the next screen (the current one is unloaded first) or nothing (Stay).
@@ -67,12 +64,12 @@ struct QuestionScreenContent {
     ScreenKind kind = ScreenKind::FormAnemia1;
     // Share of the display's width and height the window takes when it loads.
     double sizeFactor = 0.75;
-    std::vector<LabelContent> labels;
+    std::vector<LabelDesign> labels;
     std::vector<OptionContent> options;
     ButtonContent cmdOK;
     ButtonContent cmdHome;
     ButtonContent cmdExit;
 
     // The label that states the step to perform.
-    const LabelContent& prompt() const;
+    const LabelDesign& prompt() const;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LabelDesign.h"
+
 // What every question screen of the Anemia tree shares, whatever its content.
 namespace QuestionScreenDesign {
 
@@ -19,5 +21,8 @@ inline constexpr const char* nothingSelectedWarning =
 inline constexpr double titlePoints = 20.25;
 inline constexpr double promptPoints = 12;
 inline constexpr double optionPoints = 8.25;
+
+inline constexpr TextLook titleLook{Face::TimesNewRoman, titlePoints, true, ScreenLook::red};
+inline constexpr TextLook promptLook{Face::TimesNewRoman, promptPoints, true, ScreenLook::blue};
 
 } // namespace QuestionScreenDesign

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LabelDesign.h"
+#include "app/LineDesign.h"
 #include "app/TwipsRect.h"
 
 #include <array>
@@ -16,15 +18,9 @@ inline constexpr TwipsRect clientPlace{2340, 1935, 5730, 4350};
 // The face the box's labels fall back to when none of their own is given.
 inline constexpr double defaultPoints = 8.25;
 
-enum class Face { Default, MsSansSerifBold };
-
-struct LabelDesign {
-    const char* name;
-    const char* text;
-    TwipsRect place;
-    Face face;
-    double points;
-};
+// Every label is black and wraps at word boundaries within its width.
+inline constexpr TextLook titleLook{Face::MsSansSerif, 12, true, ScreenLook::black};
+inline constexpr TextLook textLook{Face::MsSansSerif, defaultPoints, false, ScreenLook::black};
 
 inline constexpr const char* titleText = "Nuvessa";
 inline constexpr const char* versionText = "Version 1.0";
@@ -38,12 +34,11 @@ inline constexpr const char* disclaimerText =
     "qualified doctor. The doctor who treats the patient remains responsible for every "
     "diagnosis and every decision on management.";
 
-// Every label is black and wraps at word boundaries within its width.
 inline constexpr std::array<LabelDesign, 4> labels{{
-    {"lblTitle", titleText, {360, 240, 2925, 480}, Face::MsSansSerifBold, 12},
-    {"lblVersion", versionText, {600, 840, 1125, 225}, Face::Default, defaultPoints},
-    {"lblDescription", descriptionText, {240, 1125, 4725, 1170}, Face::Default, defaultPoints},
-    {"lblDisclaimer", disclaimerText, {255, 2625, 3870, 1170}, Face::Default, defaultPoints},
+    {"lblTitle", titleText, {360, 240, 2925, 480}, titleLook},
+    {"lblVersion", versionText, {600, 840, 1125, 225}, textLook},
+    {"lblDescription", descriptionText, {240, 1125, 4725, 1170}, textLook},
+    {"lblDisclaimer", disclaimerText, {255, 2625, 3870, 1170}, textLook},
 }};
 
 inline constexpr const char* okCaption = "OK";
@@ -53,15 +48,10 @@ inline constexpr const char* sysInfoCaption = "&System Info...";
 inline constexpr TwipsRect sysInfoPlace{4260, 3075, 1245, 345};
 
 // The etched separator across the box: a grey line with a white one just below.
-struct LineDesign {
-    int x1, x2, y;
-    int red, green, blue;
-    int thicknessPixels;
-};
 // Line1(0), white, 2 pixels wide.
-inline constexpr LineDesign highlightLine{105, 5654, 2460, 255, 255, 255, 2};
+inline constexpr LineDesign highlightLine{"Line1_0", 105, 5654, 2460, ScreenLook::white, 2};
 // Line1(1), grey, 1 pixel drawn inside its bounds.
-inline constexpr LineDesign shadowLine{90, 5654, 2445, 128, 128, 128, 1};
+inline constexpr LineDesign shadowLine{"Line1_1", 90, 5654, 2445, ScreenLook::grey, 1};
 
 inline constexpr const char* sysInfoUnavailableMessage = "System Information Is Unavailable At This Time";
 

@@ -2,8 +2,8 @@
 
 #include "app/LineControl.h"
 #include "app/MessageBoxes.h"
+#include "app/Module1.h"
 #include "app/ScreenLook.h"
-#include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
 #include "app/X11WindowManager.h"
@@ -13,21 +13,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-QFont labelFont(const AboutDesign::LabelDesign& design)
-{
-    if (design.face == AboutDesign::Face::MsSansSerifBold)
-        return ScreenLook::msSansSerif(design.points, true);
-    return ScreenLook::msSansSerif(design.points, false);
-}
-
-LineControl* line(QWidget* window, const AboutDesign::LineDesign& design)
-{
-    return new LineControl(window, design.x1, design.x2, design.y,
-                           QColor(design.red, design.green, design.blue), design.thicknessPixels);
-}
-} // namespace
 
 frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
 {
@@ -48,12 +33,8 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     X11WindowManager::keepOffTaskbar(this);
 
     QList<QLabel*> made;
-    for (const LabelDesign& design : labels) {
-        QLabel* control = ScreenLook::label(this, tableText(design.text), design.place, labelFont(design),
-                                            ScreenLook::black);
-        control->setObjectName(tableText(design.name));
-        made.append(control);
-    }
+    for (const LabelDesign& design : labels)
+        made.append(ScreenLook::label(this, design));
     lblTitle = made.at(0);
     lblVersion = made.at(1);
     lblDescription = made.at(2);
@@ -62,14 +43,10 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     setAccessibleDescription(lblTitle->text() + QStringLiteral(". ") + lblVersion->text());
 
     // Line1(1) is made after Line1(0) and so lies over it where the two touch.
-    Line1 = {line(this, highlightLine), line(this, shadowLine)};
-    Line1.at(0)->setObjectName(QStringLiteral("Line1_0"));
-    Line1.at(1)->setObjectName(QStringLiteral("Line1_1"));
+    Line1 = {ScreenLook::line(this, highlightLine), ScreenLook::line(this, shadowLine)};
 
-    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), okPlace);
-    cmdSysInfo = ScreenLook::commandButton(this, tableText(sysInfoCaption), sysInfoPlace);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdOK = ScreenLook::commandButton(this, "cmdOK", tableText(okCaption), okPlace);
+    cmdSysInfo = ScreenLook::commandButton(this, "cmdSysInfo", tableText(sysInfoCaption), sysInfoPlace);
     // Enter presses OK unless System Info holds the focus, which then presses System Info.
     cmdOK->setDefault(true);
 
@@ -78,10 +55,6 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-}
-
-void frmAbout::Form_Load()
-{
 }
 
 void frmAbout::reject()
@@ -96,8 +69,8 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::unloadBox()
 {
-    // The registry brings the main window back should this box have been the last one on view.
-    ScreenRegistry::instance().unload(this);
+    // The main window comes back should this box have been the last one on view.
+    Module1::Unload(this);
     returnFocus();
 }
 
@@ -111,7 +84,7 @@ void frmAbout::returnFocus()
 {
     // The main window opened the box; without a window manager nothing else
     // would give it the keyboard focus back, and its access keys would do nothing.
-    QWidget* main = ScreenRegistry::instance().loaded(ScreenKind::FormMain);
+    QWidget* main = Module1::Loaded(ScreenKind::FormMain);
     if (main && main->isVisible())
         main->activateWindow();
 }

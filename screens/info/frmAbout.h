@@ -19,16 +19,6 @@ public:
     frmAbout();
 
     QWidget* screenWindow() override { return this; }
-    void Form_Load() override;
-
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblDescription;
-    QLabel* lblDisclaimer;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
-    // Line1(0) white and Line1(1) grey: together an etched separator.
-    QList<LineControl*> Line1;
 
 public slots:
     // Esc: the box unloads as OK would unload it.
@@ -38,6 +28,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+    // Line1(0) white and Line1(1) grey: together an etched separator.
+    QList<LineControl*> Line1;
+
     void cmdOK_Click();
     void cmdSysInfo_Click();
     // Unloads the box through the registry, however the doctor closes it.

@@ -10,20 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-QuestionLabel* question(QWidget* window, const HelpDesign::QuestionDesign& design)
-{
-    auto* control = new QuestionLabel(tableText(design.question), window);
-    control->setObjectName(tableText(design.name));
-    control->setFont(ScreenLook::msSansSerif(HelpDesign::textPoints));
-    control->setWordWrap(true);
-    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ScreenLook::setTextColour(control, ScreenLook::black);
-    ScreenLook::place(control, design.place);
-    return control;
-}
-} // namespace
-
 frmHelp::frmHelp() : Screen(ScreenKind::frmHelp)
 {
     using namespace HelpDesign;
@@ -32,37 +18,24 @@ frmHelp::frmHelp() : Screen(ScreenKind::frmHelp)
     setWindowIcon(ScreenLook::screenIcon());
     ScreenLook::paintBackground(this);
 
-    LabelTitle = ScreenLook::label(this, tableText(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
-                                   ScreenLook::red);
-    LabelInstruction = ScreenLook::label(this, tableText(instructionText), instructionPlace,
-                                         ScreenLook::msSansSerif(textPoints), ScreenLook::blue);
+    LabelTitle = ScreenLook::label(this, title);
+    LabelInstruction = ScreenLook::label(this, instruction);
 
-    Label1 = question(this, questions[0]);
-    Label2 = question(this, questions[1]);
-    Label3 = question(this, questions[2]);
-    Label4 = question(this, questions[3]);
-    Label5 = question(this, questions[4]);
+    Label1 = ScreenLook::label<QuestionLabel>(this, questions[0].label);
+    Label2 = ScreenLook::label<QuestionLabel>(this, questions[1].label);
+    Label3 = ScreenLook::label<QuestionLabel>(this, questions[2].label);
+    Label4 = ScreenLook::label<QuestionLabel>(this, questions[3].label);
+    Label5 = ScreenLook::label<QuestionLabel>(this, questions[4].label);
 
     // The answer area keeps the toolkit's own text colour on its light yellow ground.
-    LabelA = new QLabel(this);
-    LabelA->setTextFormat(Qt::PlainText);
-    LabelA->setFont(ScreenLook::msSansSerif(textPoints));
-    LabelA->setWordWrap(true);
-    LabelA->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LabelA = ScreenLook::label(this, answerArea);
     ScreenLook::paintBackground(LabelA, ScreenLook::lightYellow);
-    ScreenLook::place(LabelA, answerPlace);
+    LabelA->setAccessibleName(QStringLiteral("Answer"));
 
     answerNotice = new AnswerNotice(this);
 
-    cmdHome = ScreenLook::commandButton(this, tableText(homeCaption), homePlace);
-    cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), exitPlace);
-
-    LabelTitle->setObjectName(QStringLiteral("LabelTitle"));
-    LabelInstruction->setObjectName(QStringLiteral("LabelInstruction"));
-    LabelA->setObjectName(QStringLiteral("LabelA"));
-    LabelA->setAccessibleName(QStringLiteral("Answer"));
-    cmdHome->setObjectName(QStringLiteral("cmdHome"));
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdHome = ScreenLook::commandButton(this, "cmdHome", tableText(homeCaption), homePlace);
+    cmdExit = ScreenLook::commandButton(this, "cmdExit", tableText(exitCaption), exitPlace);
 
     // A screen reader gives the instruction as the window opens.
     setAccessibleDescription(LabelInstruction->text());
@@ -93,8 +66,6 @@ std::array<QuestionLabel*, 5> frmHelp::questionLabels() const
 void frmHelp::Form_Load()
 {
     Module1::SizeAndCenter(this, HelpDesign::sizeFactor);
-    for (QuestionLabel* label : questionLabels())
-        ScreenLook::setTextColour(label, ScreenLook::black);
 }
 
 void frmHelp::Label1_Click() { showAnswer(1); }

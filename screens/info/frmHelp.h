@@ -22,6 +22,7 @@ public:
     QWidget* screenWindow() override { return this; }
     void Form_Load() override;
 
+private:
     QLabel* LabelTitle;
     QLabel* LabelInstruction;
     QuestionLabel* Label1;
@@ -36,7 +37,6 @@ public:
     // Label1 to Label5, in the order of the questions.
     std::array<QuestionLabel*, 5> questionLabels() const;
 
-private:
     void Label1_Click();
     void Label2_Click();
     void Label3_Click();

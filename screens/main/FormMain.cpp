@@ -1,12 +1,10 @@
 #include "screens/main/FormMain.h"
 
-#include "app/LineControl.h"
 #include "app/MessageBoxes.h"
 #include "app/Module1.h"
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/ScreenLook.h"
-#include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "screens/main/FormMainDesign.h"
 #include "screens/main/Topics.h"
@@ -23,17 +21,17 @@ FormMain::FormMain() : Screen(ScreenKind::FormMain)
     setWindowTitle(tableText(caption));
     ScreenLook::paintBackground(this);
 
-    Label2 = ScreenLook::label(this, tableText(titleText), titlePlace, ScreenLook::timesNewRoman(titlePoints),
-                               ScreenLook::red);
-    Label3 = ScreenLook::label(this, tableText(instructionText), instructionPlace,
-                               ScreenLook::timesNewRoman(instructionPoints), ScreenLook::blue);
+    Label2 = ScreenLook::label(this, title);
+    Label3 = ScreenLook::label(this, instruction);
 
-    cmdOK = ScreenLook::commandButton(this, tableText(okCaption), okPlace, tableText(okToolTip));
-    cmdHelp = ScreenLook::commandButton(this, tableText(helpCaption), helpPlace, tableText(helpToolTip));
-    cmdAbout = ScreenLook::commandButton(this, tableText(aboutCaption), aboutPlace, tableText(aboutToolTip));
-    cmdExit = ScreenLook::commandButton(this, tableText(exitCaption), exitPlace, tableText(exitToolTip));
+    cmdOK = ScreenLook::commandButton(this, "cmdOK", tableText(okCaption), okPlace, tableText(okToolTip));
+    cmdHelp = ScreenLook::commandButton(this, "cmdHelp", tableText(helpCaption), helpPlace, tableText(helpToolTip));
+    cmdAbout =
+        ScreenLook::commandButton(this, "cmdAbout", tableText(aboutCaption), aboutPlace, tableText(aboutToolTip));
+    cmdExit = ScreenLook::commandButton(this, "cmdExit", tableText(exitCaption), exitPlace, tableText(exitToolTip));
 
     Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     // Typing in the field must never add an entry: the list is fixed.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -42,18 +40,8 @@ FormMain::FormMain() : Screen(ScreenKind::FormMain)
     Combo1->setAccessibleName(tableText(topicListText));
     ScreenLook::place(Combo1, topicListPlace);
 
-    Line1 = new LineControl(this, lineX1, lineX2, lineY, ScreenLook::red, lineThicknessPixels);
-    Image1 = new PictureBox(this, picturePlace, tableText(pictureDescription));
-
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    cmdAbout->setObjectName(QStringLiteral("cmdAbout"));
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Line1 = ScreenLook::line(this, line);
+    Image1 = ScreenLook::picture(this, "Image1", picturePlace, tableText(pictureDescription));
 
     // A screen reader gives the instruction as the window opens.
     setAccessibleDescription(Label3->text());
@@ -104,17 +92,17 @@ void FormMain::cmdOK_Click()
         return;
     }
     hide();
-    ScreenRegistry::instance().show(*topic.firstScreen);
+    Module1::Show(*topic.firstScreen);
 }
 
 void FormMain::cmdHelp_Click()
 {
-    ScreenRegistry::instance().show(ScreenKind::frmHelp);
+    Module1::Show(ScreenKind::frmHelp);
 }
 
 void FormMain::cmdAbout_Click()
 {
-    ScreenRegistry::instance().show(ScreenKind::frmAbout);
+    Module1::Show(ScreenKind::frmAbout);
 }
 
 void FormMain::cmdExit_Click()

@@ -24,6 +24,7 @@ public:
     // The position of the chosen topic in the list, -1 while none is chosen.
     int selectedTopicIndex() const;
 
+private:
     QLabel* Label2;
     QLabel* Label3;
     QPushButton* cmdOK;
@@ -34,7 +35,6 @@ public:
     LineControl* Line1;
     PictureBox* Image1;
 
-private:
     void cmdOK_Click();
     void cmdHelp_Click();
     void cmdAbout_Click();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LabelDesign.h"
+#include "app/LineDesign.h"
 #include "app/TwipsRect.h"
 
 // The main window as designed: texts, places in twips, and look.
@@ -8,14 +10,12 @@ namespace FormMainDesign {
 inline constexpr double sizeFactor = 0.95;
 inline constexpr const char* caption = "Nuvessa";
 
-inline constexpr const char* titleText = " Nuvessa";
-inline constexpr TwipsRect titlePlace{1800, 720, 9135, 855};
-inline constexpr double titlePoints = 36;
+inline constexpr LabelDesign title{"Label2", " Nuvessa", {1800, 720, 9135, 855},
+                                   {Face::TimesNewRoman, 36, true, ScreenLook::red}};
 
-inline constexpr const char* instructionText =
-    "Select an item from the drop down list in the combination box, and then click OK";
-inline constexpr TwipsRect instructionPlace{1920, 2040, 8055, 975};
-inline constexpr double instructionPoints = 20.25;
+inline constexpr LabelDesign instruction{
+    "Label3", "Select an item from the drop down list in the combination box, and then click OK",
+    {1920, 2040, 8055, 975}, {Face::TimesNewRoman, 20.25, true, ScreenLook::blue}};
 
 inline constexpr const char* okCaption = "OK";
 inline constexpr const char* okToolTip = "Click to accept selection in combination box";
@@ -40,10 +40,7 @@ inline constexpr const char* topicListToolTip =
 inline constexpr TwipsRect topicListPlace{4080, 3240, 5295, 315};
 
 // Line1, red, from (1920, 1680) to (9960, 1680).
-inline constexpr int lineX1 = 1920;
-inline constexpr int lineX2 = 9960;
-inline constexpr int lineY = 1680;
-inline constexpr int lineThicknessPixels = 5;
+inline constexpr LineDesign line{"Line1", 1920, 9960, 1680, ScreenLook::red, 5};
 
 inline constexpr const char* pictureFileName = "Ut1.jpg";
 // What a screen reader says of the picture (it names the role itself): what it shows.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LabelDesign.h"
 #include "app/TwipsRect.h"
 
 // The splash screen as designed: client size, texts, places in twips and look.
@@ -17,30 +18,24 @@ inline constexpr const char* pictureFileName = "UT2.jpg";
 inline constexpr const char* pictureDescription = "A mother holding her child, beside a drop of blood";
 inline constexpr TwipsRect picturePlace{240, 1200, 1935, 1575};
 
-enum class Align { Left, Right };
-
-struct LabelDesign {
-    const char* name;
-    const char* text;
-    TwipsRect place;
-    double points;
-    bool bold;
-    int red, green, blue;
-    Align align;
-    bool sizesToText;
-};
-
-// Top to bottom. The product line, the line below it and the institution line
-// name no person; the last line is the program's legal notice.
+// Top to bottom, each in Arial on one line. The product line, the line below
+// it and the institution line name no person; the last line is the program's
+// legal notice.
 inline constexpr LabelDesign labels[] = {
-    {"lblCompanyProduct", "Decision aid", {2520, 600, 2070, 330}, 14.25, true, 255, 0, 255, Align::Left, true},
-    {"lblProductName", "Nuvessa", {2520, 1080, 3870, 435}, 18, true, 0, 0, 255, Align::Left, true},
-    {"lblCopyright", "Problems in pregnancy", {2400, 1920, 3735, 255}, 9.75, true, 0, 0, 0, Align::Left, false},
-    {"lblCompany", "For doctors in obstetric practice", {2400, 2280, 4455, 255}, 8.25, true, 0, 0, 0, Align::Left, false},
-    {"lblPlatform", "Windows 95, 98, ME", {2640, 2640, 2265, 285}, 12, true, 0, 0, 0, Align::Right, true},
-    {"lblVersion", "Version 1.0", {2760, 3000, 1050, 240}, 9.75, true, 0, 0, 0, Align::Right, true},
+    {"lblCompanyProduct", "Decision aid", {2520, 600, 2070, 330},
+     {Face::Arial, 14.25, true, ScreenLook::magenta, Align::Left}, Fit::SizesToText},
+    {"lblProductName", "Nuvessa", {2520, 1080, 3870, 435},
+     {Face::Arial, 18, true, ScreenLook::blue, Align::Left}, Fit::SizesToText},
+    {"lblCopyright", "Problems in pregnancy", {2400, 1920, 3735, 255},
+     {Face::Arial, 9.75, true, ScreenLook::black, Align::Left}, Fit::OneLine},
+    {"lblCompany", "For doctors in obstetric practice", {2400, 2280, 4455, 255},
+     {Face::Arial, 8.25, true, ScreenLook::black, Align::Left}, Fit::OneLine},
+    {"lblPlatform", "Windows 95, 98, ME", {2640, 2640, 2265, 285},
+     {Face::Arial, 12, true, ScreenLook::black, Align::Right}, Fit::SizesToText},
+    {"lblVersion", "Version 1.0", {2760, 3000, 1050, 240},
+     {Face::Arial, 9.75, true, ScreenLook::black, Align::Right}, Fit::SizesToText},
     {"lblWarning", "Supports, and does not replace, the clinical judgement of a qualified doctor.",
-     {120, 3600, 6855, 255}, 8.25, false, 0, 0, 0, Align::Left, false},
+     {120, 3600, 6855, 255}, {Face::Arial, 8.25, false, ScreenLook::black, Align::Left}, Fit::OneLine},
 };
 
 } // namespace SplashDesign

@@ -1,10 +1,10 @@
 #include "screens/main/frmSplash.h"
 
 #include "app/ClickableLabel.h"
+#include "app/Module1.h"
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/ScreenLook.h"
-#include "app/ScreenRegistry.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
 #include "app/X11WindowManager.h"
@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
 {
@@ -32,33 +33,18 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     ScreenLook::place(Frame1, framePlace);
 
-    Image1 = new PictureBox(Frame1, picturePlace, tableText(pictureDescription));
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = ScreenLook::picture(Frame1, "Image1", picturePlace, tableText(pictureDescription));
 
-    for (const LabelDesign& design : SplashDesign::labels) {
-        auto* control = new QLabel(tableText(design.text), Frame1);
-        control->setObjectName(tableText(design.name));
-        control->setTextFormat(Qt::PlainText);
-        control->setFont(ScreenLook::arial(design.points, design.bold));
-        ScreenLook::setTextColour(control, QColor(design.red, design.green, design.blue));
-        const Qt::Alignment horizontal = design.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
-        control->setAlignment(horizontal | Qt::AlignTop);
-        ScreenLook::place(control, design.place);
-        if (design.sizesToText) {
-            // A label that sizes itself to its text keeps its left edge, or its right edge when right-aligned.
-            const QRect designed = control->geometry();
-            control->adjustSize();
-            if (design.align == Align::Right)
-                control->move(designed.right() - control->width() + 1, designed.top());
-        }
-        labels.append(control);
-    }
+    for (const LabelDesign& design : SplashDesign::labels)
+        ScreenLook::label(Frame1, design);
 
     // A coarse timer may fire up to 5% early; the splash screen stays its full eight seconds.
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setSingleShot(true);
-    Timer1.setInterval(timerIntervalMs);
-    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(timerIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     connect(Frame1, &ClickableLabel::clicked, this, &frmSplash::Frame1_Click);
 }
 
@@ -67,7 +53,7 @@ void frmSplash::Form_Load()
     Image1->loadPicture(ProgramFolder::file(tableText(SplashDesign::pictureFileName)));
     if (const QScreen* display = Twips::display())
         move(display->geometry().center() - rect().center());
-    Timer1.start();
+    Timer1->start();
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* event)
@@ -97,11 +83,9 @@ void frmSplash::Timer1_Timer()
 
 void frmSplash::leave()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     // A key, a click and the timer can all be under way; the first one to arrive leaves.
-    if (registry.loaded(ScreenKind::frmSplash) != this)
+    if (Module1::Loaded(ScreenKind::frmSplash) != this)
         return;
-    Timer1.stop();
-    registry.unload(this);
-    registry.show(ScreenKind::FormMain);
+    Timer1->stop();
+    Module1::GoTo(this, ScreenKind::FormMain);
 }

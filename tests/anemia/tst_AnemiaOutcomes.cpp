@@ -4,7 +4,7 @@
 // out on its own, apart from the program's content tables, so a slip in either
 // shows up here. Also the warning for OK with nothing selected, on every screen.
 
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
@@ -190,7 +190,7 @@ ScreenKind screenNumbered(int number)
 
 QuestionScreen* open(int number)
 {
-    ScreenRegistry::instance().show(screenNumbered(number));
+    Module1::Show(screenNumbered(number));
     settle();
     return loadedScreen<QuestionScreen>(screenNumbered(number));
 }
@@ -198,8 +198,8 @@ QuestionScreen* open(int number)
 int checkedOptions(const QuestionScreen* screen)
 {
     int checked = 0;
-    for (int i = 1; i <= screen->optionCount(); ++i)
-        checked += screen->option(i)->isChecked() ? 1 : 0;
+    for (int i = 1; i <= optionCount(screen); ++i)
+        checked += optionNumbered(screen, i)->isChecked() ? 1 : 0;
     return checked;
 }
 
@@ -210,7 +210,7 @@ void clickOn(QWidget* control)
 
 } // namespace
 
-class AnemiaOutcomesTest : public QObject {
+class tst_AnemiaOutcomes : public QObject {
     Q_OBJECT
 
 private slots:
@@ -224,7 +224,7 @@ private slots:
     void okWithNothingSelectedWarns();
 };
 
-void AnemiaOutcomesTest::everyOptionHasItsOutcome_data()
+void tst_AnemiaOutcomes::everyOptionHasItsOutcome_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<int>("option");
@@ -238,7 +238,7 @@ void AnemiaOutcomesTest::everyOptionHasItsOutcome_data()
     }
 }
 
-void AnemiaOutcomesTest::everyOptionHasItsOutcome()
+void tst_AnemiaOutcomes::everyOptionHasItsOutcome()
 {
     QFETCH(int, screen);
     QFETCH(int, option);
@@ -248,8 +248,8 @@ void AnemiaOutcomesTest::everyOptionHasItsOutcome()
 
     QPointer<QuestionScreen> current = open(screen);
     QVERIFY(current);
-    QVERIFY(option <= current->optionCount());
-    OptionButton* button = current->option(option);
+    QVERIFY(option <= optionCount(current));
+    OptionButton* button = optionNumbered(current, option);
     QCOMPARE(button->text(), caption);
     QCOMPARE(checkedOptions(current), 0);
 
@@ -257,7 +257,7 @@ void AnemiaOutcomesTest::everyOptionHasItsOutcome()
     QVERIFY(button->isChecked());
     QCOMPARE(checkedOptions(current), 1);
 
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(current->cmdOK); });
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(current, "cmdOK")); });
     settle();
 
     if (message.isEmpty()) {
@@ -276,22 +276,22 @@ void AnemiaOutcomesTest::everyOptionHasItsOutcome()
     if (next == stays) {
         QVERIFY(current);
         QVERIFY(current->isVisible());
-        QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
+        QCOMPARE(loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
         QVERIFY(button->isChecked());
         QCOMPARE(checkedOptions(current), 1);
     } else {
         QVERIFY(!current); // unloaded and gone
-        QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{screenNumbered(next)});
+        QCOMPARE(loadOrder(), std::vector<ScreenKind>{screenNumbered(next)});
         QCOMPARE(visibleScreens(), QList<ScreenKind>{screenNumbered(next)});
         const QuestionScreen* following = loadedScreen<QuestionScreen>(screenNumbered(next));
         QVERIFY(following);
         QCOMPARE(checkedOptions(following), 0);
-        QCOMPARE(following->focusWidget(), following->cmdOK);
+        QCOMPARE(following->focusWidget(), findControl<QPushButton>(following, "cmdOK"));
     }
     QCOMPARE(programEnds(), 0);
 }
 
-void AnemiaOutcomesTest::everyScreenOfferedIsInTheTable()
+void tst_AnemiaOutcomes::everyScreenOfferedIsInTheTable()
 {
     // The table above covers each screen's options exactly, no more, no fewer.
     for (int number = 1; number <= anemiaScreenCount; ++number) {
@@ -300,31 +300,31 @@ void AnemiaOutcomesTest::everyScreenOfferedIsInTheTable()
             rows += row.screen == number ? 1 : 0;
         QuestionScreen* screen = open(number);
         QVERIFY(screen);
-        QCOMPARE(screen->optionCount(), rows);
+        QCOMPARE(optionCount(screen), rows);
         startClean();
     }
 }
 
-void AnemiaOutcomesTest::okWithNothingSelectedWarns_data()
+void tst_AnemiaOutcomes::okWithNothingSelectedWarns_data()
 {
     QTest::addColumn<int>("screen");
     for (int number = 1; number <= anemiaScreenCount; ++number)
         QTest::addRow("FormAnemia%d", number) << number;
 }
 
-void AnemiaOutcomesTest::okWithNothingSelectedWarns()
+void tst_AnemiaOutcomes::okWithNothingSelectedWarns()
 {
     QFETCH(int, screen);
     QPointer<QuestionScreen> current = open(screen);
     QVERIFY(current);
     QCOMPARE(checkedOptions(current), 0);
-    QCOMPARE(current->focusWidget(), current->cmdOK);
+    QCOMPARE(current->focusWidget(), findControl<QPushButton>(current, "cmdOK"));
 
     // Enter and Space go to the focused OK button at once; then a plain click.
     const QList<SeenBox> boxes = answeringBoxes([&] {
         QTest::keyClick(current->focusWidget(), Qt::Key_Return);
         QTest::keyClick(current->focusWidget(), Qt::Key_Space);
-        clickOn(current->cmdOK);
+        clickOn(findControl<QPushButton>(current, "cmdOK"));
     });
     settle();
 
@@ -339,10 +339,10 @@ void AnemiaOutcomesTest::okWithNothingSelectedWarns()
     // Nothing changed: the same screen, on view, with nothing selected.
     QVERIFY(current);
     QVERIFY(current->isVisible());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{screenNumbered(screen)});
     QCOMPARE(checkedOptions(current), 0);
     QCOMPARE(programEnds(), 0);
 }
 
-QTEST_MAIN(AnemiaOutcomesTest)
+QTEST_MAIN(tst_AnemiaOutcomes)
 #include "tst_AnemiaOutcomes.moc"

@@ -63,7 +63,7 @@ bool passesInOrder(const Walk& walk, int first, int then)
 
 } // namespace
 
-class AnemiaTreeShapeTest : public QObject {
+class tst_AnemiaTreeShape : public QObject {
     Q_OBJECT
 
 private slots:
@@ -81,7 +81,7 @@ private slots:
     void diagramQuotesItsTexts();
 };
 
-void AnemiaTreeShapeTest::screenFollowsTheSharedRules_data()
+void tst_AnemiaTreeShape::screenFollowsTheSharedRules_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("options");
@@ -102,7 +102,7 @@ void AnemiaTreeShapeTest::screenFollowsTheSharedRules_data()
         QTest::addRow("FormAnemia%d", row.number) << row.number << row.options << row.sizeFactor << row.buttonsInARow;
 }
 
-void AnemiaTreeShapeTest::screenFollowsTheSharedRules()
+void tst_AnemiaTreeShape::screenFollowsTheSharedRules()
 {
     QFETCH(int, number);
     QFETCH(int, options);
@@ -162,7 +162,7 @@ void AnemiaTreeShapeTest::screenFollowsTheSharedRules()
     }
 }
 
-void AnemiaTreeShapeTest::outcomesHaveTheirForm()
+void tst_AnemiaTreeShape::outcomesHaveTheirForm()
 {
     for (int number = 1; number <= anemiaScreenCount; ++number) {
         for (const OptionContent& option : screen(number).options) {
@@ -185,7 +185,7 @@ void AnemiaTreeShapeTest::outcomesHaveTheirForm()
     }
 }
 
-void AnemiaTreeShapeTest::noScreenLeadsBack()
+void tst_AnemiaTreeShape::noScreenLeadsBack()
 {
     // Depth-first search over the Go to edges, looking for an edge back onto the path.
     std::map<int, int> state; // 0 unseen, 1 on the path, 2 done
@@ -207,7 +207,7 @@ void AnemiaTreeShapeTest::noScreenLeadsBack()
     }
 }
 
-void AnemiaTreeShapeTest::everyScreenIsReachable()
+void tst_AnemiaTreeShape::everyScreenIsReachable()
 {
     std::set<int> reached;
     for (const Walk& walk : allWalks())
@@ -216,7 +216,7 @@ void AnemiaTreeShapeTest::everyScreenIsReachable()
         QVERIFY2(reached.count(number), qPrintable(QStringLiteral("FormAnemia%1 unreachable").arg(number)));
 }
 
-void AnemiaTreeShapeTest::everyWalkEndsOnAStay()
+void tst_AnemiaTreeShape::everyWalkEndsOnAStay()
 {
     const std::vector<Walk> walks = allWalks();
     // One walk rules anemia out; each of the 41 ways to a diagnosis then meets
@@ -232,7 +232,7 @@ void AnemiaTreeShapeTest::everyWalkEndsOnAStay()
     }
 }
 
-void AnemiaTreeShapeTest::everyDiagnosisPassesSeverityThenTime()
+void tst_AnemiaTreeShape::everyDiagnosisPassesSeverityThenTime()
 {
     for (const Walk& walk : allWalks()) {
         if (walk.size() == 1)
@@ -243,7 +243,7 @@ void AnemiaTreeShapeTest::everyDiagnosisPassesSeverityThenTime()
     }
 }
 
-void AnemiaTreeShapeTest::longestAndShortestWalks()
+void tst_AnemiaTreeShape::longestAndShortestWalks()
 {
     const std::vector<Walk> walks = allWalks();
     std::size_t longest = 0;
@@ -266,7 +266,7 @@ void AnemiaTreeShapeTest::longestAndShortestWalks()
     QVERIFY(std::find(walks.begin(), walks.end(), Walk{1, 2, 11, 12}) != walks.end());
 }
 
-void AnemiaTreeShapeTest::diagramShowsEveryScreenOptionAndMessage()
+void tst_AnemiaTreeShape::diagramShowsEveryScreenOptionAndMessage()
 {
     const QString diagram = QString::fromStdString(AnemiaTreeDiagram::dot());
     QVERIFY(diagram.startsWith(QStringLiteral("digraph AnemiaTree {")));
@@ -297,7 +297,7 @@ void AnemiaTreeShapeTest::diagramShowsEveryScreenOptionAndMessage()
     }
 }
 
-void AnemiaTreeShapeTest::diagramTextsBreakOnlyAtSingleBlanks_data()
+void tst_AnemiaTreeShape::diagramTextsBreakOnlyAtSingleBlanks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
@@ -310,7 +310,7 @@ void AnemiaTreeShapeTest::diagramTextsBreakOnlyAtSingleBlanks_data()
     QTest::newRow("word longer than the width") << "abcdefghij klm" << 4 << "abcdefghij\nklm";
 }
 
-void AnemiaTreeShapeTest::diagramTextsBreakOnlyAtSingleBlanks()
+void tst_AnemiaTreeShape::diagramTextsBreakOnlyAtSingleBlanks()
 {
     QFETCH(QString, text);
     QFETCH(int, width);
@@ -319,11 +319,11 @@ void AnemiaTreeShapeTest::diagramTextsBreakOnlyAtSingleBlanks()
     QCOMPARE(QString::fromStdString(broken), expected);
 }
 
-void AnemiaTreeShapeTest::diagramQuotesItsTexts()
+void tst_AnemiaTreeShape::diagramQuotesItsTexts()
 {
     QCOMPARE(AnemiaTreeDiagram::quoted("say \"no\" \\ here\nthere"), std::string("\"say \\\"no\\\" \\\\ here\\nthere\""));
 }
 
-QTEST_GUILESS_MAIN(AnemiaTreeShapeTest)
+QTEST_GUILESS_MAIN(tst_AnemiaTreeShape)
 #include "app/TableText.h"
 #include "tst_AnemiaTreeShape.moc"

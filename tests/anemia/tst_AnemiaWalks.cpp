@@ -2,7 +2,6 @@
 // doctor starts them: choose "Anemia", press OK, answer screen after screen,
 // then Home or Exit.
 
-#include "app/ScreenRegistry.h"
 #include "screens/anemia/AnemiaNumbering.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
@@ -40,20 +39,20 @@ void clickOn(QWidget* control)
 int checkedOptions(const QuestionScreen* screen)
 {
     int checked = 0;
-    for (int i = 1; i <= screen->optionCount(); ++i)
-        checked += screen->option(i)->isChecked() ? 1 : 0;
+    for (int i = 1; i <= optionCount(screen); ++i)
+        checked += optionNumbered(screen, i)->isChecked() ? 1 : 0;
     return checked;
 }
 
 // Chooses "Anemia" in the topic list with the keyboard and presses OK.
 bool startAnemia(FormMain* main)
 {
-    main->Combo1->setFocus();
-    while (main->Combo1->currentIndex() < 1)
-        QTest::keyClick(main->Combo1, Qt::Key_Down);
-    if (main->Combo1->currentText() != QStringLiteral("Anemia"))
+    findControl<QComboBox>(main, "Combo1")->setFocus();
+    while (findControl<QComboBox>(main, "Combo1")->currentIndex() < 1)
+        QTest::keyClick(findControl<QComboBox>(main, "Combo1"), Qt::Key_Down);
+    if (findControl<QComboBox>(main, "Combo1")->currentText() != QStringLiteral("Anemia"))
         return false;
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(main->cmdOK); });
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(main, "cmdOK")); });
     settle();
     return boxes.isEmpty() && !main->isVisible() && visibleScreens() == QList<ScreenKind>{ScreenKind::FormAnemia1};
 }
@@ -65,8 +64,8 @@ QString answer(const Step& step)
     if (visibleScreens() != QList<ScreenKind>{kind})
         return QStringLiteral("FormAnemia%1 is not the one screen on view").arg(step.screen);
     QPointer<QuestionScreen> screen = loadedScreen<QuestionScreen>(kind);
-    clickOn(screen->option(step.option));
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(screen->cmdOK); });
+    clickOn(optionNumbered(screen, step.option));
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(screen, "cmdOK")); });
     settle();
 
     const QString expected = step.message ? QString::fromUtf8(step.message) : QString();
@@ -78,7 +77,7 @@ QString answer(const Step& step)
     const ScreenKind following = step.next == stays ? kind : screenNumbered(step.next);
     if (visibleScreens() != QList<ScreenKind>{following})
         return QStringLiteral("FormAnemia%1 Option%2 did not lead on as expected").arg(step.screen).arg(step.option);
-    if (step.next == stays && (!screen || !screen->option(step.option)->isChecked()))
+    if (step.next == stays && (!screen || !optionNumbered(screen, step.option)->isChecked()))
         return QStringLiteral("FormAnemia%1 lost its selection").arg(step.screen);
     return {};
 }
@@ -113,7 +112,7 @@ const char* const noAnemia =
 
 } // namespace
 
-class AnemiaWalksTest : public QObject {
+class tst_AnemiaWalks : public QObject {
     Q_OBJECT
 
 private slots:
@@ -130,7 +129,7 @@ private slots:
     void closingAQuestionScreenBringsTheMainWindowBack();
 };
 
-void AnemiaWalksTest::typicalWalkThenHome()
+void tst_AnemiaWalks::typicalWalkThenHome()
 {
     QPointer<FormMain> main = openMainWindow();
     QVERIFY(main);
@@ -144,19 +143,19 @@ void AnemiaWalksTest::typicalWalkThenHome()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
     // Home: the same main window, as it was left.
-    clickOn(loadedScreen<QuestionScreen>(ScreenKind::FormAnemia12)->cmdHome);
+    clickOn(findControl<QPushButton>(loadedScreen<QuestionScreen>(ScreenKind::FormAnemia12), "cmdHome"));
     settle();
     QVERIFY(main);
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main.data());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
-    QCOMPARE(main->Combo1->count(), 73);
-    QCOMPARE(main->Combo1->currentIndex(), 1);
-    QCOMPARE(main->Combo1->currentText(), QStringLiteral("Anemia"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentIndex(), 1);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentText(), QStringLiteral("Anemia"));
     QCOMPARE(programEnds(), 0);
 }
 
-void AnemiaWalksTest::pancytopeniaToModifiedExchangeTransfusion()
+void tst_AnemiaWalks::pancytopeniaToModifiedExchangeTransfusion()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -174,7 +173,7 @@ void AnemiaWalksTest::pancytopeniaToModifiedExchangeTransfusion()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void AnemiaWalksTest::anisocytosisToNormalElectrophoresis()
+void tst_AnemiaWalks::anisocytosisToNormalElectrophoresis()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -192,15 +191,14 @@ void AnemiaWalksTest::anisocytosisToNormalElectrophoresis()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void AnemiaWalksTest::longestWalkShowsEightScreens()
+void tst_AnemiaWalks::longestWalkShowsEightScreens()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
     QList<ScreenKind> shown{ScreenKind::FormAnemia1};
-    QObject::connect(&ScreenRegistry::instance(), &ScreenRegistry::loadedScreensChanged, main, [&shown] {
-        const std::vector<ScreenKind> order = ScreenRegistry::instance().loadOrder();
-        if (!order.empty() && order.back() != ScreenKind::FormMain && shown.last() != order.back())
-            shown.append(order.back());
+    onEveryLoad([&shown](ScreenKind kind) {
+        if (kind != ScreenKind::FormMain && shown.last() != kind)
+            shown.append(kind);
     });
     const QString failure = walk({
         {1, 2, nullptr, 2},
@@ -213,14 +211,15 @@ void AnemiaWalksTest::longestWalkShowsEightScreens()
         {12, 2, nullptr, 13},
         {13, 1, "Perform modified exchange transfusion.", stays},
     });
+    onEveryLoad({});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(shown.size(), 8);
     // One question screen at a time: each was unloaded before the next came.
-    QCOMPARE(ScreenRegistry::instance().loadOrder(),
+    QCOMPARE(loadOrder(),
              (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::FormAnemia13}));
 }
 
-void AnemiaWalksTest::stayAnsweredTwice()
+void tst_AnemiaWalks::stayAnsweredTwice()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -237,23 +236,23 @@ void AnemiaWalksTest::stayAnsweredTwice()
 
     // OK again with the selection as it stands, then the other option still leads on.
     QuestionScreen* screen = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia12);
-    const QList<SeenBox> again = answeringBoxes([&] { clickOn(screen->cmdOK); });
+    const QList<SeenBox> again = answeringBoxes([&] { clickOn(findControl<QPushButton>(screen, "cmdOK")); });
     QCOMPARE(again.size(), 1);
     QCOMPARE(again[0].text, QString::fromUtf8(adequateTime));
-    QVERIFY(screen->option(1)->isChecked());
+    QVERIFY(optionNumbered(screen, 1)->isChecked());
     failure = answer({12, 2, nullptr, 13});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void AnemiaWalksTest::screenReachedAgainOpensWithNothingSelected()
+void tst_AnemiaWalks::screenReachedAgainOpensWithNothingSelected()
 {
     QPointer<FormMain> main = openMainWindow();
     QVERIFY(startAnemia(main));
     QString failure = walk({{1, 2, nullptr, 2}, {2, 8, nullptr, 8}});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QPointer<QuestionScreen> first = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia8);
-    clickOn(first->option(2));
-    clickOn(first->cmdHome);
+    clickOn(optionNumbered(first, 2));
+    clickOn(findControl<QPushButton>(first, "cmdHome"));
     settle();
     QVERIFY(!first);
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
@@ -265,24 +264,24 @@ void AnemiaWalksTest::screenReachedAgainOpensWithNothingSelected()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QuestionScreen* again = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia8);
     QCOMPARE(checkedOptions(again), 0);
-    QCOMPARE(again->focusWidget(), again->cmdOK);
+    QCOMPARE(again->focusWidget(), findControl<QPushButton>(again, "cmdOK"));
 }
 
-void AnemiaWalksTest::exitFromADeepScreenEndsTheProgram()
+void tst_AnemiaWalks::exitFromADeepScreenEndsTheProgram()
 {
     FormMain* main = openMainWindow();
     QVERIFY(startAnemia(main));
     const QString failure = walk({{1, 2, nullptr, 2}, {2, 11, nullptr, 9}});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QuestionScreen* screen = loadedScreen<QuestionScreen>(ScreenKind::FormAnemia9);
-    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(screen->cmdExit); });
+    const QList<SeenBox> boxes = answeringBoxes([&] { clickOn(findControl<QPushButton>(screen, "cmdExit")); });
     settle();
     QVERIFY(boxes.isEmpty());
-    QCOMPARE(ScreenRegistry::instance().count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 }
 
-void AnemiaWalksTest::closingAQuestionScreenBringsTheMainWindowBack()
+void tst_AnemiaWalks::closingAQuestionScreenBringsTheMainWindowBack()
 {
     QPointer<FormMain> main = openMainWindow();
     QVERIFY(startAnemia(main));
@@ -290,11 +289,11 @@ void AnemiaWalksTest::closingAQuestionScreenBringsTheMainWindowBack()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     loadedWindow(ScreenKind::FormAnemia2)->close();
     settle();
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::FormAnemia2));
+    QVERIFY(!isLoaded(ScreenKind::FormAnemia2));
     QCOMPARE(visibleScreens(), QList<ScreenKind>{ScreenKind::FormMain});
-    QCOMPARE(main->Combo1->currentText(), QStringLiteral("Anemia"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentText(), QStringLiteral("Anemia"));
     QCOMPARE(programEnds(), 0);
 }
 
-QTEST_MAIN(AnemiaWalksTest)
+QTEST_MAIN(tst_AnemiaWalks)
 #include "tst_AnemiaWalks.moc"

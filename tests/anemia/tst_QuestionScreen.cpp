@@ -3,10 +3,11 @@
 // each other, tab order and focus, the keyboard in the option group, and what
 // a screen reader is told.
 
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "app/ScreenLook.h"
 #include "app/Twips.h"
 #include "screens/anemia/AnemiaNumbering.h"
+#include "screens/anemia/AnemiaScreens.h"
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "screens/anemia/QuestionScreenContent.h"
@@ -45,7 +46,7 @@ const struct {
 
 QuestionScreen* open(int number)
 {
-    ScreenRegistry::instance().show(*anemiaScreen(number));
+    Module1::Show(*anemiaScreen(number));
     settle();
     return loadedScreen<QuestionScreen>(*anemiaScreen(number));
 }
@@ -54,12 +55,12 @@ QuestionScreen* open(int number)
 QStringList tabOrder(QuestionScreen* screen)
 {
     QStringList names;
-    QWidget* control = screen->cmdOK;
+    QWidget* control = findControl<QPushButton>(screen, "cmdOK");
     do {
         if (control->isWidgetType() && (control->focusPolicy() & Qt::TabFocus) && control != screen)
             names.append(control->objectName());
         control = control->nextInFocusChain();
-    } while (control != screen->cmdOK);
+    } while (control != findControl<QPushButton>(screen, "cmdOK"));
     return names;
 }
 
@@ -84,17 +85,18 @@ QString accessibleName(QWidget* control)
 QList<QWidget*> controlsOf(QuestionScreen* screen)
 {
     QList<QWidget*> controls;
-    for (int i = 1; i <= screen->labelCount(); ++i)
-        controls.append(screen->label(i));
-    for (int i = 1; i <= screen->optionCount(); ++i)
-        controls.append(screen->option(i));
-    controls << screen->cmdOK << screen->cmdHome << screen->cmdExit;
+    for (int i = 1; i <= labelCount(screen); ++i)
+        controls.append(labelNumbered(screen, i));
+    for (int i = 1; i <= optionCount(screen); ++i)
+        controls.append(optionNumbered(screen, i));
+    controls << findControl<QPushButton>(screen, "cmdOK") << findControl<QPushButton>(screen, "cmdHome")
+             << findControl<QPushButton>(screen, "cmdExit");
     return controls;
 }
 
 } // namespace
 
-class QuestionScreenTest : public QObject {
+class tst_QuestionScreen : public QObject {
     Q_OBJECT
 
 private slots:
@@ -117,7 +119,7 @@ private slots:
     void clickOnCaptionSelects();
 };
 
-void QuestionScreenTest::screens_data()
+void tst_QuestionScreen::screens_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("prompt");
@@ -125,7 +127,7 @@ void QuestionScreenTest::screens_data()
         QTest::addRow("FormAnemia%d", row.screen) << row.screen << QString::fromUtf8(row.prompt);
 }
 
-void QuestionScreenTest::windowAndTexts()
+void tst_QuestionScreen::windowAndTexts()
 {
     QFETCH(int, screen);
     QFETCH(QString, prompt);
@@ -141,7 +143,7 @@ void QuestionScreenTest::windowAndTexts()
     QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
 
     // The prompt: Label3 under a red title and an introduction on the first screen, Label1 elsewhere.
-    QLabel* promptLabel = window->findChild<QLabel*>(screen == 1 ? QStringLiteral("Label3") : QStringLiteral("Label1"));
+    QLabel* promptLabel = findControl<QLabel>(window, screen == 1 ? "Label3" : "Label1");
     QVERIFY(promptLabel);
     QCOMPARE(promptLabel->text(), prompt);
     QCOMPARE(promptLabel->font().family(), QStringLiteral("Times New Roman"));
@@ -149,13 +151,13 @@ void QuestionScreenTest::windowAndTexts()
     QCOMPARE(promptLabel->font().pointSizeF(), 12.0);
     QCOMPARE(promptLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     if (screen == 1) {
-        QCOMPARE(window->labelCount(), 3);
-        QLabel* title = window->findChild<QLabel*>(QStringLiteral("Label1"));
+        QCOMPARE(labelCount(window), 3);
+        QLabel* title = findControl<QLabel>(window, "Label1");
         QCOMPARE(title->text(), QStringLiteral("Anemia"));
         QCOMPARE(title->font().pointSizeF(), 20.25);
         QVERIFY(title->font().bold());
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QLabel* introduction = window->findChild<QLabel*>(QStringLiteral("Label2"));
+        QLabel* introduction = findControl<QLabel>(window, "Label2");
         QCOMPARE(introduction->text(),
                  QStringLiteral("Anemia is an extremely common condition during pregnancy. Unless iron and folic acid "
                                 "supplements are given, hemoglobin tends to drop progressively as pregnancy advances, "
@@ -163,11 +165,11 @@ void QuestionScreenTest::windowAndTexts()
         QCOMPARE(introduction->font(), promptLabel->font());
         QCOMPARE(introduction->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     } else {
-        QCOMPARE(window->labelCount(), 1);
+        QCOMPARE(labelCount(window), 1);
     }
 
-    for (int i = 1; i <= window->optionCount(); ++i) {
-        OptionButton* option = window->option(i);
+    for (int i = 1; i <= optionCount(window); ++i) {
+        OptionButton* option = optionNumbered(window, i);
         QCOMPARE(option->objectName(), QStringLiteral("Option%1").arg(i));
         QCOMPARE(option->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(option->font().pointSizeF(), 8.25);
@@ -176,24 +178,27 @@ void QuestionScreenTest::windowAndTexts()
         QVERIFY(!option->isChecked());
     }
 
-    QCOMPARE(window->cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(window->cmdHome->text(), QStringLiteral("&Home"));
-    QCOMPARE(window->cmdExit->text(), QStringLiteral("&Exit"));
-    QCOMPARE(window->cmdOK->toolTip(), QStringLiteral("Click to accept selection of option button"));
-    QCOMPARE(window->cmdHome->toolTip(), QStringLiteral("Click to accept selection of option button"));
-    QCOMPARE(window->cmdExit->toolTip(), QStringLiteral("Click to end the program"));
-    QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("cmdOK")), window->cmdOK);
+    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->text(), QStringLiteral("&Home"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdExit")->text(), QStringLiteral("&Exit"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->toolTip(),
+             QStringLiteral("Click to accept selection of option button"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->toolTip(),
+             QStringLiteral("Click to accept selection of option button"));
+    QCOMPARE(findControl<QPushButton>(window, "cmdExit")->toolTip(), QStringLiteral("Click to end the program"));
+    // The name leads to the one OK button.
+    QCOMPARE(window->findChildren<QPushButton*>(QStringLiteral("cmdOK")).size(), 1);
 }
 
-void QuestionScreenTest::controlsStandWhereDesignedAndShowWhole()
+void tst_QuestionScreen::controlsStandWhereDesignedAndShowWhole()
 {
     QFETCH(int, screen);
     QuestionScreen* window = open(screen);
     QVERIFY(window);
-    const QuestionScreenContent& content = window->content();
+    const QuestionScreenContent& content = anemiaScreenContent(window->kind());
 
-    for (int i = 1; i <= window->labelCount(); ++i) {
-        QLabel* label = window->label(i);
+    for (int i = 1; i <= labelCount(window); ++i) {
+        QLabel* label = labelNumbered(window, i);
         const QRect designed = Twips::toPixels(content.labels[static_cast<std::size_t>(i - 1)].place);
         // A label stands at its design place; it may only grow downward to show its text whole.
         QCOMPARE(label->pos(), designed.topLeft());
@@ -204,8 +209,8 @@ void QuestionScreenTest::controlsStandWhereDesignedAndShowWhole()
         // Every line of a prompt fits inside its label.
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
     }
-    for (int i = 1; i <= window->optionCount(); ++i) {
-        OptionButton* option = window->option(i);
+    for (int i = 1; i <= optionCount(window); ++i) {
+        OptionButton* option = optionNumbered(window, i);
         const QRect designed = Twips::toPixels(content.options[static_cast<std::size_t>(i - 1)].place);
         QCOMPARE(option->x(), designed.x());
         QCOMPARE(option->width(), designed.width());
@@ -215,9 +220,9 @@ void QuestionScreenTest::controlsStandWhereDesignedAndShowWhole()
         QVERIFY2(option->linesHeight() <= option->height(), qPrintable(option->objectName()));
         QVERIFY2(option->widestLine() <= option->captionArea().width(), qPrintable(option->objectName()));
     }
-    QCOMPARE(window->cmdOK->geometry(), Twips::toPixels(content.cmdOK.place));
-    QCOMPARE(window->cmdHome->geometry(), Twips::toPixels(content.cmdHome.place));
-    QCOMPARE(window->cmdExit->geometry(), Twips::toPixels(content.cmdExit.place));
+    QCOMPARE(findControl<QPushButton>(window, "cmdOK")->geometry(), Twips::toPixels(content.cmdOK.place));
+    QCOMPARE(findControl<QPushButton>(window, "cmdHome")->geometry(), Twips::toPixels(content.cmdHome.place));
+    QCOMPARE(findControl<QPushButton>(window, "cmdExit")->geometry(), Twips::toPixels(content.cmdExit.place));
 
     // No control covers another, and all of them stand inside the window.
     const QList<QWidget*> controls = controlsOf(window);
@@ -230,61 +235,61 @@ void QuestionScreenTest::controlsStandWhereDesignedAndShowWhole()
     }
 }
 
-void QuestionScreenTest::tabOrderAndFocus()
+void tst_QuestionScreen::tabOrderAndFocus()
 {
     QFETCH(int, screen);
     QuestionScreen* window = open(screen);
     QVERIFY(window);
-    QCOMPARE(tabOrder(window), tabOrderByRule(window->optionCount()));
-    for (int i = 1; i <= window->labelCount(); ++i)
-        QCOMPARE(window->label(i)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(tabOrder(window), tabOrderByRule(optionCount(window)));
+    for (int i = 1; i <= labelCount(window); ++i)
+        QCOMPARE(labelNumbered(window, i)->focusPolicy(), Qt::NoFocus);
 
-    QCOMPARE(window->focusWidget(), window->cmdOK);
+    QCOMPARE(window->focusWidget(), findControl<QPushButton>(window, "cmdOK"));
     if (QTest::qWaitForWindowActive(window))
-        QCOMPARE(QApplication::focusWidget(), window->cmdOK);
+        QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(window, "cmdOK"));
 
     // Tab from OK goes to Exit, then into the options.
-    window->cmdOK->setFocus();
-    QTest::keyClick(window->cmdOK, Qt::Key_Tab);
-    QCOMPARE(window->focusWidget(), window->cmdExit);
-    QTest::keyClick(window->cmdExit, Qt::Key_Tab);
-    QCOMPARE(window->focusWidget(), window->option(1));
+    findControl<QPushButton>(window, "cmdOK")->setFocus();
+    QTest::keyClick(findControl<QPushButton>(window, "cmdOK"), Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), findControl<QPushButton>(window, "cmdExit"));
+    QTest::keyClick(findControl<QPushButton>(window, "cmdExit"), Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), optionNumbered(window, 1));
 }
 
-void QuestionScreenTest::screenReaderNames()
+void tst_QuestionScreen::screenReaderNames()
 {
     QFETCH(int, screen);
     QFETCH(QString, prompt);
     QuestionScreen* window = open(screen);
     QVERIFY(window);
     // The step to perform is announced with the window, after the introduction.
-    const QString announced = screen == 1 ? window->label(2)->text() + QLatin1Char(' ') + prompt : prompt;
+    const QString announced = screen == 1 ? labelNumbered(window, 2)->text() + QLatin1Char(' ') + prompt : prompt;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
     QVERIFY(face);
     QCOMPARE(face->text(QAccessible::Description), announced);
 
-    for (int i = 1; i <= window->labelCount(); ++i)
-        QCOMPARE(accessibleName(window->label(i)), window->label(i)->text());
-    for (int i = 1; i <= window->optionCount(); ++i) {
-        OptionButton* option = window->option(i);
+    for (int i = 1; i <= labelCount(window); ++i)
+        QCOMPARE(accessibleName(labelNumbered(window, i)), labelNumbered(window, i)->text());
+    for (int i = 1; i <= optionCount(window); ++i) {
+        OptionButton* option = optionNumbered(window, i);
         if (!option->text().contains(QStringLiteral("  ")))
             QCOMPARE(accessibleName(option), option->text());
         QAccessibleInterface* optionFace = QAccessible::queryAccessibleInterface(option);
         QCOMPARE(optionFace->role(), QAccessible::RadioButton);
         // Its place in the group, and the question it answers.
         QCOMPARE(optionFace->text(QAccessible::Description),
-                 QStringLiteral("%1 of %2. %3").arg(i).arg(window->optionCount()).arg(prompt));
+                 QStringLiteral("%1 of %2. %3").arg(i).arg(optionCount(window)).arg(prompt));
         QVERIFY(!optionFace->state().checked);
     }
-    QCOMPARE(accessibleName(window->cmdOK), QStringLiteral("OK"));
-    QCOMPARE(accessibleName(window->cmdHome), QStringLiteral("Home"));
-    QCOMPARE(accessibleName(window->cmdExit), QStringLiteral("Exit"));
+    QCOMPARE(accessibleName(findControl<QPushButton>(window, "cmdOK")), QStringLiteral("OK"));
+    QCOMPARE(accessibleName(findControl<QPushButton>(window, "cmdHome")), QStringLiteral("Home"));
+    QCOMPARE(accessibleName(findControl<QPushButton>(window, "cmdExit")), QStringLiteral("Exit"));
 
-    window->option(1)->click();
-    QVERIFY(QAccessible::queryAccessibleInterface(window->option(1))->state().checked);
+    optionNumbered(window, 1)->click();
+    QVERIFY(QAccessible::queryAccessibleInterface(optionNumbered(window, 1))->state().checked);
 }
 
-void QuestionScreenTest::resizingMovesNoControl()
+void tst_QuestionScreen::resizingMovesNoControl()
 {
     for (int screen : {1, 2, 10}) {
         QuestionScreen* window = open(screen);
@@ -303,7 +308,7 @@ void QuestionScreenTest::resizingMovesNoControl()
     }
 }
 
-void QuestionScreenTest::sizedAndCentredOnLoad()
+void tst_QuestionScreen::sizedAndCentredOnLoad()
 {
     const QRect display = QGuiApplication::primaryScreen()->geometry();
     for (const auto& [screen, factor] : {std::pair{1, 0.95}, std::pair{3, 0.75}, std::pair{10, 0.95}, std::pair{13, 0.75}}) {
@@ -321,7 +326,7 @@ void QuestionScreenTest::sizedAndCentredOnLoad()
     }
 }
 
-void QuestionScreenTest::blanksInCaptionsSurvive()
+void tst_QuestionScreen::blanksInCaptionsSurvive()
 {
     const struct {
         int screen, option;
@@ -336,7 +341,7 @@ void QuestionScreenTest::blanksInCaptionsSurvive()
     for (const auto& row : rows) {
         QuestionScreen* window = open(row.screen);
         QVERIFY(window);
-        OptionButton* option = window->option(row.option);
+        OptionButton* option = optionNumbered(window, row.option);
         QCOMPARE(option->text(), row.caption);
         QVERIFY(option->text().contains(QString(row.blanks, QLatin1Char(' '))));
         QVERIFY(!option->text().contains(QString(row.blanks + 1, QLatin1Char(' '))));
@@ -352,50 +357,50 @@ void QuestionScreenTest::blanksInCaptionsSurvive()
     // The two findings of FormAnemia3 stand on lines of their own, the run of
     // blanks ending the first line.
     QuestionScreen* window = open(3);
-    QCOMPARE(window->option(1)->shownLines(),
+    QCOMPARE(optionNumbered(window, 1)->shownLines(),
              (QStringList{QStringLiteral("Retic count elevated             "),
                           QStringLiteral("Free RBC protoporphyrin elevated")}));
-    QCOMPARE(window->option(2)->shownLines(),
+    QCOMPARE(optionNumbered(window, 2)->shownLines(),
              (QStringList{QStringLiteral("Retic count normal                  "),
                           QStringLiteral("Free RBC protoporphyrin normal")}));
 }
 
-void QuestionScreenTest::keyboardWithinTheGroup()
+void tst_QuestionScreen::keyboardWithinTheGroup()
 {
     QuestionScreen* window = open(2);
     QVERIFY(window);
-    OptionButton* first = window->option(1);
+    OptionButton* first = optionNumbered(window, 1);
     first->setFocus();
     QTest::keyClick(first, Qt::Key_Space);
     QVERIFY(first->isChecked());
     QTest::keyClick(first, Qt::Key_Down);
-    QCOMPARE(window->focusWidget(), window->option(2));
-    QVERIFY(window->option(2)->isChecked());
+    QCOMPARE(window->focusWidget(), optionNumbered(window, 2));
+    QVERIFY(optionNumbered(window, 2)->isChecked());
     QVERIFY(!first->isChecked());
-    QTest::keyClick(window->option(2), Qt::Key_Up);
+    QTest::keyClick(optionNumbered(window, 2), Qt::Key_Up);
     QCOMPARE(window->focusWidget(), first);
     QVERIFY(first->isChecked());
     int checked = 0;
-    for (int i = 1; i <= window->optionCount(); ++i)
-        checked += window->option(i)->isChecked() ? 1 : 0;
+    for (int i = 1; i <= optionCount(window); ++i)
+        checked += optionNumbered(window, i)->isChecked() ? 1 : 0;
     QCOMPARE(checked, 1);
 
     // Selecting another option by mouse clears the one before: one group per screen.
-    QTest::mouseClick(window->option(13), Qt::LeftButton, {}, window->option(13)->rect().center());
-    QVERIFY(window->option(13)->isChecked());
+    QTest::mouseClick(optionNumbered(window, 13), Qt::LeftButton, {}, optionNumbered(window, 13)->rect().center());
+    QVERIFY(optionNumbered(window, 13)->isChecked());
     QVERIFY(!first->isChecked());
 }
 
-void QuestionScreenTest::clickOnCaptionSelects()
+void tst_QuestionScreen::clickOnCaptionSelects()
 {
     QuestionScreen* window = open(3);
     QVERIFY(window);
-    OptionButton* option = window->option(1);
+    OptionButton* option = optionNumbered(window, 1);
     // Far right on the second line of the caption, well away from the indicator.
     const QPoint onCaption(option->captionArea().right() - 4, option->height() - 6);
     QTest::mouseClick(option, Qt::LeftButton, {}, onCaption);
     QVERIFY(option->isChecked());
 }
 
-QTEST_MAIN(QuestionScreenTest)
+QTEST_MAIN(tst_QuestionScreen)
 #include "tst_QuestionScreen.moc"

@@ -1,5 +1,4 @@
 #include "app/LineControl.h"
-#include "app/ScreenRegistry.h"
 #include "app/Twips.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 #include "screens/info/frmAbout.h"
@@ -35,7 +34,7 @@ frmAbout* pressAbout()
     FormMain* main = loadedScreen<FormMain>(ScreenKind::FormMain);
     if (!main)
         main = openMainWindow();
-    QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdAbout"), Qt::LeftButton);
     return loadedScreen<frmAbout>(ScreenKind::frmAbout);
 }
 
@@ -45,11 +44,11 @@ void pressSysInfo(frmAbout* about, Way way)
 {
     switch (way) {
     case Way::EnterOnSysInfo:
-        about->cmdSysInfo->setFocus();
-        QTest::keyClick(about->cmdSysInfo, Qt::Key_Return);
+        findControl<QPushButton>(about, "cmdSysInfo")->setFocus();
+        QTest::keyClick(findControl<QPushButton>(about, "cmdSysInfo"), Qt::Key_Return);
         break;
     case Way::ClickOnSysInfo:
-        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
         break;
     case Way::AltS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
@@ -100,7 +99,7 @@ void tst_frmAbout::cleanup()
 
 void tst_frmAbout::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -128,21 +127,23 @@ void tst_frmAbout::opensAsDesigned()
     QCOMPARE(about->minimumSize(), client.size());
     QCOMPARE(about->maximumSize(), client.size());
 
-    QCOMPARE(about->lblTitle->text(), QStringLiteral("Nuvessa"));
-    QCOMPARE(about->lblTitle->geometry(), twips(360, 240, 2925, 480));
-    QCOMPARE(about->lblTitle->font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(about->lblTitle->font().pointSizeF(), 12.0);
-    QVERIFY(about->lblTitle->font().bold());
+    QCOMPARE(findControl<QLabel>(about, "lblTitle")->text(), QStringLiteral("Nuvessa"));
+    QCOMPARE(findControl<QLabel>(about, "lblTitle")->geometry(), twips(360, 240, 2925, 480));
+    QCOMPARE(findControl<QLabel>(about, "lblTitle")->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(findControl<QLabel>(about, "lblTitle")->font().pointSizeF(), 12.0);
+    QVERIFY(findControl<QLabel>(about, "lblTitle")->font().bold());
 
-    QCOMPARE(about->lblVersion->text(), QStringLiteral("Version 1.0"));
-    QCOMPARE(about->lblVersion->geometry(), twips(600, 840, 1125, 225));
-    QCOMPARE(about->lblDescription->text(), description);
-    QCOMPARE(about->lblDescription->geometry(), twips(240, 1125, 4725, 1170));
-    QCOMPARE(about->lblDisclaimer->geometry(), twips(255, 2625, 3870, 1170));
-    QVERIFY(about->lblDisclaimer->text().contains(
+    QCOMPARE(findControl<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(findControl<QLabel>(about, "lblVersion")->geometry(), twips(600, 840, 1125, 225));
+    QCOMPARE(findControl<QLabel>(about, "lblDescription")->text(), description);
+    QCOMPARE(findControl<QLabel>(about, "lblDescription")->geometry(), twips(240, 1125, 4725, 1170));
+    QCOMPARE(findControl<QLabel>(about, "lblDisclaimer")->geometry(), twips(255, 2625, 3870, 1170));
+    QVERIFY(findControl<QLabel>(about, "lblDisclaimer")->text().contains(
         QStringLiteral("supports, and does not replace, the clinical judgement of a qualified doctor")));
 
-    for (const QLabel* label : {about->lblTitle, about->lblVersion, about->lblDescription, about->lblDisclaimer}) {
+    for (const QLabel* label :
+         {findControl<QLabel>(about, "lblTitle"), findControl<QLabel>(about, "lblVersion"),
+          findControl<QLabel>(about, "lblDescription"), findControl<QLabel>(about, "lblDisclaimer")}) {
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         // Every text is whole within its label.
@@ -150,28 +151,30 @@ void tst_frmAbout::opensAsDesigned()
                                                               Qt::TextWordWrap, label->text());
         QVERIFY2(needed.height() <= label->height(), qPrintable(label->objectName()));
     }
-    for (const QLabel* label : {about->lblVersion, about->lblDescription, about->lblDisclaimer})
+    for (const QLabel* label : {findControl<QLabel>(about, "lblVersion"), findControl<QLabel>(about, "lblDescription"),
+                                findControl<QLabel>(about, "lblDisclaimer")})
         QVERIFY(!label->font().bold());
-    QVERIFY(about->lblDescription->wordWrap());
+    QVERIFY(findControl<QLabel>(about, "lblDescription")->wordWrap());
 
-    QCOMPARE(about->cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(about->cmdSysInfo->text(), QStringLiteral("&System Info..."));
-    QCOMPARE(about->cmdOK->geometry(), twips(4245, 2625, 1260, 345));
-    QCOMPARE(about->cmdSysInfo->geometry(), twips(4260, 3075, 1245, 345));
-    for (const QPushButton* button : {about->cmdOK, about->cmdSysInfo}) {
+    QCOMPARE(findControl<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
+    QCOMPARE(findControl<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+    QCOMPARE(findControl<QPushButton>(about, "cmdOK")->geometry(), twips(4245, 2625, 1260, 345));
+    QCOMPARE(findControl<QPushButton>(about, "cmdSysInfo")->geometry(), twips(4260, 3075, 1245, 345));
+    for (const QPushButton* button :
+         {findControl<QPushButton>(about, "cmdOK"), findControl<QPushButton>(about, "cmdSysInfo")}) {
         const QString shown = QString(button->text()).remove(QLatin1Char('&'));
         QVERIFY2(button->fontMetrics().horizontalAdvance(shown) + 8 <= button->width(), qPrintable(shown));
     }
-    QVERIFY(about->cmdOK->isDefault());
-    QVERIFY(!about->cmdSysInfo->isDefault());
+    QVERIFY(findControl<QPushButton>(about, "cmdOK")->isDefault());
+    QVERIFY(!findControl<QPushButton>(about, "cmdSysInfo")->isDefault());
 
     // OK has the focus at open, System Info follows it.
     QVERIFY(makeActive(about));
-    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+    QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(about, "cmdOK"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), about->cmdSysInfo);
+    QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(about, "cmdSysInfo"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+    QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(about, "cmdOK"));
     QVERIFY(m_platform.startAttempts.empty());
 }
 
@@ -179,13 +182,15 @@ void tst_frmAbout::separatorIsEtched()
 {
     frmAbout* about = pressAbout();
     QVERIFY(about);
-    QCOMPARE(about->Line1.size(), 2);
-    const LineControl* white = about->Line1.at(0);
-    const LineControl* grey = about->Line1.at(1);
-    QCOMPARE(white->colour(), QColor(255, 255, 255));
-    QCOMPARE(white->thickness(), 2);
-    QCOMPARE(grey->colour(), QColor(128, 128, 128));
-    QCOMPARE(grey->thickness(), 1);
+    QCOMPARE(about->findChildren<LineControl*>().size(), 2);
+    LineControl* white = findControl<LineControl>(about, "Line1_0");
+    LineControl* grey = findControl<LineControl>(about, "Line1_1");
+    QVERIFY(white && grey);
+    // Each line is drawn in its colour across the whole of its own thickness.
+    QCOMPARE(white->grab().toImage().pixelColor(0, 1), QColor(255, 255, 255));
+    QCOMPARE(white->height(), 2);
+    QCOMPARE(grey->grab().toImage().pixelColor(0, 0), QColor(128, 128, 128));
+    QCOMPARE(grey->height(), 1);
     QCOMPARE(grey->geometry().left(), Twips::toPixelsX(90));
     QCOMPARE(white->geometry().left(), Twips::toPixelsX(105));
     QCOMPARE(grey->geometry().right(), Twips::toPixelsX(5654));
@@ -199,8 +204,8 @@ void tst_frmAbout::separatorIsEtched()
         QCOMPARE(drawn.pixelColor(x, greyRow + 1), QColor(255, 255, 255));
     }
     // The line lies between the description and the lower part.
-    QVERIFY(about->lblDescription->geometry().bottom() < greyRow);
-    QVERIFY(about->lblDisclaimer->geometry().top() > greyRow + 1);
+    QVERIFY(findControl<QLabel>(about, "lblDescription")->geometry().bottom() < greyRow);
+    QVERIFY(findControl<QLabel>(about, "lblDisclaimer")->geometry().top() > greyRow + 1);
 }
 
 void tst_frmAbout::escapeCloses_data()
@@ -219,7 +224,7 @@ void tst_frmAbout::escapeCloses()
     QVERIFY(about);
     QVERIFY(makeActive(about));
     if (focusOnSysInfo)
-        about->cmdSysInfo->setFocus();
+        findControl<QPushButton>(about, "cmdSysInfo")->setFocus();
     const QPointer<frmAbout> box(about);
 
     const QList<SeenBox> boxes =
@@ -229,7 +234,7 @@ void tst_frmAbout::escapeCloses()
     QVERIFY(boxes.isEmpty());
     QVERIFY(box.isNull());
     QVERIFY(m_platform.startAttempts.empty());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
 }
@@ -241,14 +246,14 @@ void tst_frmAbout::enterOnOkCloses()
     frmAbout* about = pressAbout();
     QVERIFY(about);
     QVERIFY(makeActive(about));
-    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+    QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(about, "cmdOK"));
     const QPointer<frmAbout> box(about);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     settle();
 
     QVERIFY(box.isNull());
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmAbout));
+    QVERIFY(!isLoaded(ScreenKind::frmAbout));
     QVERIFY(m_platform.startAttempts.empty());
     QCOMPARE(programEnds(), 0);
 }
@@ -257,17 +262,17 @@ void tst_frmAbout::okClickClosesAndReopensTheSame()
 {
     frmAbout* about = pressAbout();
     QVERIFY(about);
-    const QString disclaimer = about->lblDisclaimer->text();
+    const QString disclaimer = findControl<QLabel>(about, "lblDisclaimer")->text();
     const QPointer<frmAbout> box(about);
-    QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     settle();
     QVERIFY(box.isNull());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
 
     frmAbout* again = pressAbout();
     QVERIFY(again);
-    QCOMPARE(again->lblDescription->text(), description);
-    QCOMPARE(again->lblDisclaimer->text(), disclaimer);
+    QCOMPARE(findControl<QLabel>(again, "lblDescription")->text(), description);
+    QCOMPARE(findControl<QLabel>(again, "lblDisclaimer")->text(), disclaimer);
     QCOMPARE(again->geometry(), twips(2340, 1935, 5730, 4350));
 }
 
@@ -351,8 +356,8 @@ void tst_frmAbout::closingLastOnViewBringsTheMainWindowBack()
     frmAbout* about = pressAbout();
     QVERIFY(about);
     // Anemia hides the main window; its first question screen is then closed through its frame.
-    main->Combo1->setCurrentIndex(1);
-    QTest::mouseClick(main->cmdOK, Qt::LeftButton);
+    findControl<QComboBox>(main, "Combo1")->setCurrentIndex(1);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton);
     QVERIFY(!main->isVisible());
     QWidget* question = loadedWindow(ScreenKind::FormAnemia1);
     QVERIFY(question);
@@ -362,12 +367,12 @@ void tst_frmAbout::closingLastOnViewBringsTheMainWindowBack()
 
     QVERIFY(makeActive(about));
     if (key == 0)
-        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     else
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     settle();
 
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main);
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
@@ -378,12 +383,12 @@ void tst_frmAbout::oneAboutBoxAtMost()
     FormMain* main = openMainWindow();
     frmAbout* about = pressAbout();
     QVERIFY(about);
-    about->cmdSysInfo->setFocus();
+    findControl<QPushButton>(about, "cmdSysInfo")->setFocus();
 
-    QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdAbout"), Qt::LeftButton);
 
     QCOMPARE(loadedScreen<frmAbout>(ScreenKind::frmAbout), about);
-    QCOMPARE(ScreenRegistry::instance().loadOrder(),
+    QCOMPARE(loadOrder(),
              (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmAbout}));
     QCOMPARE(about->geometry(), twips(2340, 1935, 5730, 4350));
     QVERIFY(about->isVisible());
@@ -400,7 +405,7 @@ void tst_frmAbout::frameCloseUnloads()
     settle();
 
     QVERIFY(box.isNull());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
 
@@ -409,10 +414,10 @@ void tst_frmAbout::frameCloseUnloads()
     QVERIFY(about);
     QVERIFY(main->close());
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::frmAbout});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::frmAbout});
     QVERIFY(about->close());
     settle();
-    QCOMPARE(ScreenRegistry::instance().count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 }
 

@@ -1,5 +1,5 @@
-#include "app/ScreenRegistry.h"
 #include "app/Twips.h"
+#include "screens/info/HelpDesign.h"
 #include "screens/info/QuestionLabel.h"
 #include "screens/info/frmHelp.h"
 #include "screens/main/FormMain.h"
@@ -15,10 +15,20 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 
 using namespace ScreenTestHelpers;
 
 namespace {
+// Label1 to Label5, in the order of the questions.
+std::array<QuestionLabel*, 5> questionLabels(const frmHelp* help)
+{
+    std::array<QuestionLabel*, 5> labels{};
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i] = findControl<QuestionLabel>(help, HelpDesign::questions[i].label.name);
+    return labels;
+}
+
 const QColor blue(0, 0, 255);
 const QColor black(0, 0, 0);
 
@@ -58,7 +68,7 @@ frmHelp* pressHelp()
     FormMain* main = loadedScreen<FormMain>(ScreenKind::FormMain);
     if (!main)
         main = openMainWindow();
-    QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdHelp"), Qt::LeftButton);
     return loadedScreen<frmHelp>(ScreenKind::frmHelp);
 }
 
@@ -66,7 +76,7 @@ frmHelp* pressHelp()
 QList<int> blueQuestions(const frmHelp* help)
 {
     QList<int> numbers;
-    const auto labels = help->questionLabels();
+    const auto labels = questionLabels(help);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (textColour(labels[i]) == blue)
             numbers.append(static_cast<int>(i) + 1);
@@ -76,7 +86,7 @@ QList<int> blueQuestions(const frmHelp* help)
 
 bool allQuestionsBlackOrBlue(const frmHelp* help)
 {
-    const auto labels = help->questionLabels();
+    const auto labels = questionLabels(help);
     return std::all_of(labels.begin(), labels.end(), [](const QLabel* label) {
         return textColour(label) == black || textColour(label) == blue;
     });
@@ -84,7 +94,7 @@ bool allQuestionsBlackOrBlue(const frmHelp* help)
 
 void clickQuestion(frmHelp* help, int number)
 {
-    QTest::mouseClick(help->questionLabels().at(static_cast<std::size_t>(number - 1)), Qt::LeftButton);
+    QTest::mouseClick(questionLabels(help).at(static_cast<std::size_t>(number - 1)), Qt::LeftButton);
 }
 } // namespace
 
@@ -119,7 +129,7 @@ void tst_frmHelp::init()
 
 void tst_frmHelp::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -133,24 +143,25 @@ void tst_frmHelp::opensAsDesigned()
     QCOMPARE(help->palette().color(QPalette::Window), QColor(0, 255, 255));
     QVERIFY(help->autoFillBackground());
 
-    QCOMPARE(help->LabelTitle->text(), QStringLiteral("Help"));
-    QCOMPARE(help->LabelTitle->geometry(), twips(4320, 240, 1215, 615));
-    QCOMPARE(textColour(help->LabelTitle), QColor(255, 0, 0));
-    QCOMPARE(help->LabelTitle->font().family(), QStringLiteral("Times New Roman"));
-    QCOMPARE(help->LabelTitle->font().pointSizeF(), 26.25);
-    QVERIFY(help->LabelTitle->font().bold());
+    QCOMPARE(findControl<QLabel>(help, "LabelTitle")->text(), QStringLiteral("Help"));
+    QCOMPARE(findControl<QLabel>(help, "LabelTitle")->geometry(), twips(4320, 240, 1215, 615));
+    QCOMPARE(textColour(findControl<QLabel>(help, "LabelTitle")), QColor(255, 0, 0));
+    QCOMPARE(findControl<QLabel>(help, "LabelTitle")->font().family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(findControl<QLabel>(help, "LabelTitle")->font().pointSizeF(), 26.25);
+    QVERIFY(findControl<QLabel>(help, "LabelTitle")->font().bold());
 
-    QCOMPARE(help->LabelInstruction->text(), QStringLiteral("Click on a question below to obtain help"));
-    QCOMPARE(help->LabelInstruction->geometry(), twips(3000, 1080, 4935, 375));
-    QCOMPARE(textColour(help->LabelInstruction), blue);
-    QCOMPARE(help->LabelInstruction->font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(help->LabelInstruction->font().pointSizeF(), 12.0);
-    QVERIFY(help->LabelInstruction->font().bold());
+    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->text(),
+             QStringLiteral("Click on a question below to obtain help"));
+    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->geometry(), twips(3000, 1080, 4935, 375));
+    QCOMPARE(textColour(findControl<QLabel>(help, "LabelInstruction")), blue);
+    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->font().pointSizeF(), 12.0);
+    QVERIFY(findControl<QLabel>(help, "LabelInstruction")->font().bold());
 
     const QList<QRect> questionPlaces{twips(600, 1800, 3855, 375), twips(600, 2280, 3855, 375),
                                       twips(600, 2760, 3855, 375), twips(5040, 1800, 2535, 375),
                                       twips(5040, 2280, 4935, 375)};
-    const auto labels = help->questionLabels();
+    const auto labels = questionLabels(help);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const QuestionLabel* label = labels[i];
         const auto row = static_cast<qsizetype>(i);
@@ -166,27 +177,29 @@ void tst_frmHelp::opensAsDesigned()
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     }
 
-    QVERIFY(help->LabelA->text().isEmpty());
-    QCOMPARE(help->LabelA->geometry(), twips(480, 4080, 8415, 1455));
-    QCOMPARE(help->LabelA->palette().color(QPalette::Window), QColor(255, 255, 192));
-    QVERIFY(help->LabelA->autoFillBackground());
-    QCOMPARE(help->LabelA->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QVERIFY(help->LabelA->wordWrap());
-    QCOMPARE(help->LabelA->font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(help->LabelA->font().pointSizeF(), 12.0);
-    QVERIFY(help->LabelA->font().bold());
+    QVERIFY(findControl<QLabel>(help, "LabelA")->text().isEmpty());
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->geometry(), twips(480, 4080, 8415, 1455));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->palette().color(QPalette::Window), QColor(255, 255, 192));
+    QVERIFY(findControl<QLabel>(help, "LabelA")->autoFillBackground());
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QVERIFY(findControl<QLabel>(help, "LabelA")->wordWrap());
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->font().pointSizeF(), 12.0);
+    QVERIFY(findControl<QLabel>(help, "LabelA")->font().bold());
 
-    QCOMPARE(help->cmdHome->text(), QStringLiteral("&Home"));
-    QCOMPARE(help->cmdExit->text(), QStringLiteral("&Exit"));
-    QCOMPARE(help->cmdHome->geometry(), twips(9120, 4320, 735, 375));
-    QCOMPARE(help->cmdExit->geometry(), twips(9120, 4800, 735, 375));
-    QVERIFY(help->cmdHome->toolTip().isEmpty());
-    QVERIFY(help->cmdExit->toolTip().isEmpty());
+    QCOMPARE(findControl<QPushButton>(help, "cmdHome")->text(), QStringLiteral("&Home"));
+    QCOMPARE(findControl<QPushButton>(help, "cmdExit")->text(), QStringLiteral("&Exit"));
+    QCOMPARE(findControl<QPushButton>(help, "cmdHome")->geometry(), twips(9120, 4320, 735, 375));
+    QCOMPARE(findControl<QPushButton>(help, "cmdExit")->geometry(), twips(9120, 4800, 735, 375));
+    QVERIFY(findControl<QPushButton>(help, "cmdHome")->toolTip().isEmpty());
+    QVERIFY(findControl<QPushButton>(help, "cmdExit")->toolTip().isEmpty());
 
     // Exit has the focus at open; Tab goes through the questions to Home, and back to Exit.
     QVERIFY(makeActive(help));
-    QCOMPARE(QApplication::focusWidget(), help->cmdExit);
-    for (QWidget* next : QList<QWidget*>{labels[0], labels[1], labels[2], labels[3], labels[4], help->cmdHome, help->cmdExit}) {
+    QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(help, "cmdExit"));
+    for (QWidget* next :
+         QList<QWidget*>{labels[0], labels[1], labels[2], labels[3], labels[4],
+                         findControl<QPushButton>(help, "cmdHome"), findControl<QPushButton>(help, "cmdExit")}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
@@ -218,9 +231,9 @@ void tst_frmHelp::opensSizedAndCentred()
     QVERIFY2(qAbs(outer.center().y() - display.center().y()) <= frameY + 1, qPrintable(seen));
 
     // Resizing moves no control.
-    const QRect answerPlace = help->LabelA->geometry();
+    const QRect answerPlace = findControl<QLabel>(help, "LabelA")->geometry();
     help->resize(help->width() / 2, help->height() / 2);
-    QCOMPARE(help->LabelA->geometry(), answerPlace);
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->geometry(), answerPlace);
 }
 
 void tst_frmHelp::questionShowsItsAnswer_data()
@@ -243,11 +256,12 @@ void tst_frmHelp::questionShowsItsAnswer()
     QVERIFY(boxes.isEmpty());
     QCOMPARE(blueQuestions(help), QList<int>{number});
     QVERIFY(allQuestionsBlackOrBlue(help));
-    QCOMPARE(help->LabelA->text(), answer);
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answer);
     // Nothing else on the window changes.
-    QCOMPARE(textColour(help->LabelTitle), QColor(255, 0, 0));
-    QCOMPARE(textColour(help->LabelInstruction), blue);
-    QCOMPARE(help->LabelInstruction->text(), QStringLiteral("Click on a question below to obtain help"));
+    QCOMPARE(textColour(findControl<QLabel>(help, "LabelTitle")), QColor(255, 0, 0));
+    QCOMPARE(textColour(findControl<QLabel>(help, "LabelInstruction")), blue);
+    QCOMPARE(findControl<QLabel>(help, "LabelInstruction")->text(),
+             QStringLiteral("Click on a question below to obtain help"));
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmHelp}));
 }
 
@@ -257,12 +271,12 @@ void tst_frmHelp::secondQuestionThenFourth()
     QVERIFY(help);
     clickQuestion(help, 2);
     QCOMPARE(blueQuestions(help), QList<int>{2});
-    QCOMPARE(help->LabelA->text(), answerTexts.at(1));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerTexts.at(1));
 
     clickQuestion(help, 4);
     QCOMPARE(blueQuestions(help), QList<int>{4});
     QVERIFY(allQuestionsBlackOrBlue(help));
-    QCOMPARE(help->LabelA->text(), answerTexts.at(3));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerTexts.at(3));
 }
 
 void tst_frmHelp::sameQuestionTwice()
@@ -271,13 +285,13 @@ void tst_frmHelp::sameQuestionTwice()
     QVERIFY(help);
     clickQuestion(help, 3);
     const QList<int> afterFirst = blueQuestions(help);
-    const QString answerAfterFirst = help->LabelA->text();
+    const QString answerAfterFirst = findControl<QLabel>(help, "LabelA")->text();
 
     clickQuestion(help, 3);
     QCOMPARE(afterFirst, QList<int>{3});
     QCOMPARE(blueQuestions(help), afterFirst);
-    QCOMPARE(help->LabelA->text(), answerAfterFirst);
-    QCOMPARE(help->LabelA->text(), answerTexts.at(2));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerAfterFirst);
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerTexts.at(2));
 }
 
 void tst_frmHelp::otherClicksDoNothing()
@@ -287,22 +301,22 @@ void tst_frmHelp::otherClicksDoNothing()
     clickQuestion(help, 5);
 
     const QList<SeenBox> boxes = answeringBoxes([&] {
-        QTest::mouseClick(help->LabelTitle, Qt::LeftButton);
-        QTest::mouseClick(help->LabelInstruction, Qt::LeftButton);
-        QTest::mouseClick(help->LabelA, Qt::LeftButton);
+        QTest::mouseClick(findControl<QLabel>(help, "LabelTitle"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QLabel>(help, "LabelInstruction"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QLabel>(help, "LabelA"), Qt::LeftButton);
         QTest::mouseClick(help, Qt::LeftButton, {}, QPoint(5, 5));
         // Only the left button asks a question.
-        QTest::mouseClick(help->Label1, Qt::RightButton);
+        QTest::mouseClick(findControl<QuestionLabel>(help, "Label1"), Qt::RightButton);
         // Pressed on a question and let go away from it: no click.
-        QTest::mousePress(help->Label2, Qt::LeftButton);
-        QTest::mouseRelease(help->Label2, Qt::LeftButton, {}, QPoint(-20, -20));
+        QTest::mousePress(findControl<QuestionLabel>(help, "Label2"), Qt::LeftButton);
+        QTest::mouseRelease(findControl<QuestionLabel>(help, "Label2"), Qt::LeftButton, {}, QPoint(-20, -20));
     });
 
     QVERIFY(boxes.isEmpty());
     QCOMPARE(blueQuestions(help), QList<int>{5});
     QVERIFY(allQuestionsBlackOrBlue(help));
-    QCOMPARE(help->LabelA->text(), answerTexts.at(4));
-    QVERIFY(ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerTexts.at(4));
+    QVERIFY(isLoaded(ScreenKind::frmHelp));
 }
 
 void tst_frmHelp::longAnswerWrapsWithinTheAnswerArea()
@@ -311,7 +325,7 @@ void tst_frmHelp::longAnswerWrapsWithinTheAnswerArea()
     QVERIFY(help);
     clickQuestion(help, 2);
 
-    const QLabel* answerArea = help->LabelA;
+    const QLabel* answerArea = findControl<QLabel>(help, "LabelA");
     const QFontMetrics metrics(answerArea->font());
     const QRect needed = metrics.boundingRect(QRect(0, 0, answerArea->width(), 100000),
                                               Qt::TextWordWrap | Qt::AlignHCenter, answerArea->text());
@@ -334,11 +348,11 @@ void tst_frmHelp::helpPressedAgainKeepsTheWindowAsItWas()
     frmHelp* again = pressHelp();
 
     QCOMPARE(again, help);
-    QCOMPARE(ScreenRegistry::instance().loadOrder(),
+    QCOMPARE(loadOrder(),
              (std::vector<ScreenKind>{ScreenKind::FormMain, ScreenKind::frmHelp}));
     // No second load: the highlight, the answer and the place stay.
     QCOMPARE(blueQuestions(help), QList<int>{2});
-    QCOMPARE(help->LabelA->text(), answerTexts.at(1));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerTexts.at(1));
     QCOMPARE(help->pos(), movedTo);
     QVERIFY(help->isVisible());
 }
@@ -351,10 +365,10 @@ void tst_frmHelp::homeThenHelpOpensFresh()
     clickQuestion(help, 4);
     const QPointer<frmHelp> first(help);
 
-    QTest::mouseClick(help->cmdHome, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(help, "cmdHome"), Qt::LeftButton);
     settle();
 
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QVERIFY(!isLoaded(ScreenKind::frmHelp));
     QVERIFY(first.isNull());
     // The main window comes to the front as it was, not loaded again.
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main);
@@ -364,9 +378,9 @@ void tst_frmHelp::homeThenHelpOpensFresh()
     frmHelp* fresh = pressHelp();
     QVERIFY(fresh);
     QVERIFY(blueQuestions(fresh).isEmpty());
-    for (const QuestionLabel* label : fresh->questionLabels())
+    for (const QuestionLabel* label : questionLabels(fresh))
         QCOMPARE(textColour(label), black);
-    QVERIFY(fresh->LabelA->text().isEmpty());
+    QVERIFY(findControl<QLabel>(fresh, "LabelA")->text().isEmpty());
 }
 
 void tst_frmHelp::accessKeysWorkFromAnywhere()
@@ -377,10 +391,10 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     QVERIFY(makeActive(help));
     clickQuestion(help, 1);
     // Alt+H from the Exit button, which holds the focus.
-    QCOMPARE(QApplication::focusWidget(), help->cmdExit);
+    QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(help, "cmdExit"));
     // An access key presses its button as a click does, a moment later.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
-    QTRY_VERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QTRY_VERIFY(!isLoaded(ScreenKind::frmHelp));
     settle();
     QCOMPARE(loadedScreen<FormMain>(ScreenKind::FormMain), main);
     QCOMPARE(programEnds(), 0);
@@ -389,10 +403,10 @@ void tst_frmHelp::accessKeysWorkFromAnywhere()
     help = pressHelp();
     QVERIFY(help);
     QVERIFY(makeActive(help));
-    help->cmdHome->setFocus();
-    QCOMPARE(QApplication::focusWidget(), help->cmdHome);
-    QTest::keyClick(help->cmdHome, Qt::Key_E, Qt::AltModifier);
-    QTRY_COMPARE(ScreenRegistry::instance().count(), 0);
+    findControl<QPushButton>(help, "cmdHome")->setFocus();
+    QCOMPARE(QApplication::focusWidget(), findControl<QPushButton>(help, "cmdHome"));
+    QTest::keyClick(findControl<QPushButton>(help, "cmdHome"), Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(loadedCount(), 0);
     settle();
     QCOMPARE(programEnds(), 1);
 }
@@ -401,14 +415,14 @@ void tst_frmHelp::questionsByKeyboard()
 {
     frmHelp* help = pressHelp();
     QVERIFY(makeActive(help));
-    const QImage unfocused = help->Label3->grab().toImage();
+    const QImage unfocused = findControl<QuestionLabel>(help, "Label3")->grab().toImage();
     // With the focus a question shows a frame, its words still black; Enter asks it as Space does.
-    help->Label3->setFocus(Qt::TabFocusReason);
-    QVERIFY(help->Label3->grab().toImage() != unfocused);
-    QCOMPARE(textColour(help->Label3), black);
-    QTest::keyClick(help->Label3, Qt::Key_Return);
+    findControl<QuestionLabel>(help, "Label3")->setFocus(Qt::TabFocusReason);
+    QVERIFY(findControl<QuestionLabel>(help, "Label3")->grab().toImage() != unfocused);
+    QCOMPARE(textColour(findControl<QuestionLabel>(help, "Label3")), black);
+    QTest::keyClick(findControl<QuestionLabel>(help, "Label3"), Qt::Key_Return);
     QCOMPARE(blueQuestions(help), QList<int>{3});
-    QCOMPARE(help->LabelA->text(), answerTexts.at(2));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerTexts.at(2));
 }
 
 void tst_frmHelp::spaceAtOnceEndsTheProgram()
@@ -418,7 +432,7 @@ void tst_frmHelp::spaceAtOnceEndsTheProgram()
     QVERIFY(makeActive(help));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     settle();
-    QCOMPARE(ScreenRegistry::instance().count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 }
 
@@ -427,23 +441,11 @@ void tst_frmHelp::exitUnloadsEveryScreen()
     FormMain* main = openMainWindow();
     frmHelp* help = pressHelp();
     QVERIFY(help);
-    QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
-    QCOMPARE(ScreenRegistry::instance().count(), 3);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdAbout"), Qt::LeftButton);
+    QCOMPARE(loadedCount(), 3);
 
-    QList<ScreenKind> unloaded;
-    std::vector<ScreenKind> before = ScreenRegistry::instance().loadOrder();
-    const auto connection = connect(&ScreenRegistry::instance(), &ScreenRegistry::loadedScreensChanged, this,
-                                    [&] {
-                                        const std::vector<ScreenKind> now = ScreenRegistry::instance().loadOrder();
-                                        for (ScreenKind kind : before) {
-                                            if (std::find(now.begin(), now.end(), kind) == now.end())
-                                                unloaded.append(kind);
-                                        }
-                                        before = now;
-                                    });
-    QTest::mouseClick(help->cmdExit, Qt::LeftButton);
-    disconnect(connection);
-    settle();
+    const QList<ScreenKind> unloaded =
+        unloadedBy([help] { QTest::mouseClick(findControl<QPushButton>(help, "cmdExit"), Qt::LeftButton); });
 
     // From the latest loaded to the earliest.
     QCOMPARE(unloaded, (QList<ScreenKind>{ScreenKind::frmAbout, ScreenKind::frmHelp, ScreenKind::FormMain}));
@@ -460,21 +462,21 @@ void tst_frmHelp::frameCloseUnloadsHelpOnly()
     help->close();
     settle();
     QVERIFY(closed.isNull());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
+    QCOMPARE(loadOrder(), std::vector<ScreenKind>{ScreenKind::FormMain});
     QVERIFY(main->isVisible());
     QCOMPARE(programEnds(), 0);
 
     frmHelp* fresh = pressHelp();
     QVERIFY(fresh);
     QVERIFY(blueQuestions(fresh).isEmpty());
-    QVERIFY(fresh->LabelA->text().isEmpty());
+    QVERIFY(findControl<QLabel>(fresh, "LabelA")->text().isEmpty());
 }
 
 void tst_frmHelp::screenReaderCanNameAndAskAQuestion()
 {
     frmHelp* help = pressHelp();
     QVERIFY(help);
-    const auto labels = help->questionLabels();
+    const auto labels = questionLabels(help);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         QAccessibleInterface* question = QAccessible::queryAccessibleInterface(labels[i]);
         QVERIFY(question);
@@ -482,16 +484,16 @@ void tst_frmHelp::screenReaderCanNameAndAskAQuestion()
         QVERIFY(question->state().focusable);
     }
 
-    QAccessibleInterface* fourth = QAccessible::queryAccessibleInterface(help->Label4);
+    QAccessibleInterface* fourth = QAccessible::queryAccessibleInterface(findControl<QuestionLabel>(help, "Label4"));
     QAccessibleActionInterface* actions = fourth->actionInterface();
     QVERIFY(actions);
     QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
     actions->doAction(QAccessibleActionInterface::pressAction());
 
     QCOMPARE(blueQuestions(help), QList<int>{4});
-    QCOMPARE(help->LabelA->text(), answerTexts.at(3));
+    QCOMPARE(findControl<QLabel>(help, "LabelA")->text(), answerTexts.at(3));
     // Asking by the screen reader moves no focus: Exit keeps it.
-    QCOMPARE(help->focusWidget(), help->cmdExit);
+    QCOMPARE(help->focusWidget(), findControl<QPushButton>(help, "cmdExit"));
 }
 
 QTEST_MAIN(tst_frmHelp)

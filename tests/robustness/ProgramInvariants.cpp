@@ -3,8 +3,9 @@
 #include "KnownMessages.h"
 
 #include "app/MessageBoxes.h"
+#include "app/Module1.h"
 #include "app/Screen.h"
-#include "app/ScreenRegistry.h"
+#include "support/ScreenTestHelpers.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,25 +42,24 @@ QStringList ProgramInvariants::check(const QList<SeenBox>& boxes, int programEnd
 
 void ProgramInvariants::checkScreens(QStringList& problems) const
 {
-    const ScreenRegistry& registry = ScreenRegistry::instance();
 
     QSet<const QWidget*> registered;
     QSet<ScreenKind> registeredKinds;
-    for (int i = 0; i < registry.count(); ++i) {
-        const QWidget* window = registry.at(i);
-        const ScreenKind kind = registry.kindAt(i);
-        if (!window) {
-            problems.append(QStringLiteral("%1 is loaded but its window is gone").arg(nameOf(kind)));
+    for (const QWidget* window : ScreenTestHelpers::loadedWindows()) {
+        const auto* screen = dynamic_cast<const Screen*>(window);
+        if (!screen) {
+            problems.append(window ? QStringLiteral("a window that is no screen is loaded")
+                                   : QStringLiteral("a screen is loaded but its window is gone"));
             continue;
         }
+        const ScreenKind kind = screen->kind();
         if (registeredKinds.contains(kind))
             problems.append(QStringLiteral("%1 is loaded twice").arg(nameOf(kind)));
         if (registered.contains(window))
             problems.append(QStringLiteral("one window is loaded twice (%1)").arg(nameOf(kind)));
         registeredKinds.insert(kind);
         registered.insert(window);
-        const auto* screen = dynamic_cast<const Screen*>(window);
-        if (!screen || screen->kind() != kind)
+        if (Module1::Loaded(kind) != window)
             problems.append(QStringLiteral("the window loaded as %1 is another screen").arg(nameOf(kind)));
         // Only the main window hides itself while loaded (behind a topic's
         // screens); every other screen leaves by unloading.
@@ -83,13 +83,13 @@ void ProgramInvariants::checkScreens(QStringList& problems) const
         }
     }
 
-    if (registry.count() > 0 && !registry.anyVisible())
+    if (ScreenTestHelpers::loadedCount() > 0 && ScreenTestHelpers::visibleScreens().isEmpty())
         problems.append(QStringLiteral("screens are loaded but none is on view"));
 }
 
 void ProgramInvariants::checkEnd(int programEndsThisStep, QStringList& problems) const
 {
-    const int loaded = ScreenRegistry::instance().count();
+    const int loaded = ScreenTestHelpers::loadedCount();
     if (programEndsThisStep > 1)
         problems.append(QStringLiteral("the program ended %1 times in one step").arg(programEndsThisStep));
     if (loaded == 0 && programEndsThisStep == 0)

@@ -1,9 +1,10 @@
 #include "RandomUser.h"
 
+#include "app/ClickableLabel.h"
 #include "app/Screen.h"
-#include "app/ScreenRegistry.h"
 #include "screens/main/frmSplash.h"
 #include "screens/main/Topics.h"
+#include "support/ScreenTestHelpers.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QString screenNameOf(QWidget* window)
@@ -114,11 +116,10 @@ int RandomUser::below(int n)
 
 RandomUser::Step RandomUser::choose()
 {
-    const ScreenRegistry& registry = ScreenRegistry::instance();
     QList<QWidget*> onView;
-    for (int i = 0; i < registry.count(); ++i) {
-        if (registry.at(i) && registry.at(i)->isVisible())
-            onView.append(registry.at(i));
+    for (QWidget* window : ScreenTestHelpers::loadedWindows()) {
+        if (window && window->isVisible())
+            onView.append(window);
     }
     if (onView.isEmpty())
         return {QStringLiteral("nothing on view: nothing to do"), [] {}, {}};
@@ -206,14 +207,16 @@ void RandomUser::addScreenChoices(QWidget* window, std::vector<Choice>& choices)
                                [screen] {
                                    // Just inside the frame's border, where no picture or label lies.
                                    if (screen)
-                                       QTest::mouseClick(screen->Frame1, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+                                       QTest::mouseClick(
+                                           ScreenTestHelpers::findControl<ClickableLabel>(screen, "Frame1"),
+                                           Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
                                },
                                {}}});
         choices.push_back({1, {QStringLiteral("%1: let Timer1 run out").arg(where),
                                [screen] {
                                    if (!screen)
                                        return;
-                                   screen->Timer1.start(0);
+                                   ScreenTestHelpers::findControl<QTimer>(screen, "Timer1")->start(0);
                                    QCoreApplication::processEvents();
                                },
                                {}}});

@@ -1,7 +1,6 @@
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
 #include "app/Module1.h"
-#include "app/ScreenRegistry.h"
 #include "screens/main/FormMain.h"
 #include "support/ScreenTestHelpers.h"
 
@@ -57,7 +56,7 @@ void tst_FormMain::init()
 
 void tst_FormMain::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -65,52 +64,55 @@ void tst_FormMain::opensAsDesigned()
 {
     FormMain* main = openMainWindow();
     QCOMPARE(main->windowTitle(), QStringLiteral("Nuvessa"));
-    QCOMPARE(main->Label2->text(), QStringLiteral(" Nuvessa"));
-    QCOMPARE(main->Label3->text(),
+    QCOMPARE(findControl<QLabel>(main, "Label2")->text(), QStringLiteral(" Nuvessa"));
+    QCOMPARE(findControl<QLabel>(main, "Label3")->text(),
              QStringLiteral("Select an item from the drop down list in the combination box, and then click OK"));
     QCOMPARE(main->palette().color(QPalette::Window), QColor(0, 255, 255));
-    QCOMPARE(main->Label2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(main->Label3->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(main->Label2->font().pointSizeF(), 36.0);
-    QVERIFY(main->Label2->font().bold());
+    QCOMPARE(findControl<QLabel>(main, "Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(findControl<QLabel>(main, "Label3")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(findControl<QLabel>(main, "Label2")->font().pointSizeF(), 36.0);
+    QVERIFY(findControl<QLabel>(main, "Label2")->font().bold());
 
-    QCOMPARE(main->cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(main->cmdHelp->text(), QStringLiteral("&Help"));
-    QCOMPARE(main->cmdAbout->text(), QStringLiteral("A&bout"));
-    QCOMPARE(main->cmdExit->text(), QStringLiteral("&Exit"));
-    QCOMPARE(main->cmdOK->toolTip(), QStringLiteral("Click to accept selection in combination box"));
-    QCOMPARE(main->cmdHelp->toolTip(), QStringLiteral("Click to obtain help"));
-    QCOMPARE(main->cmdAbout->toolTip(), QStringLiteral("Click to obtain information about the program"));
-    QCOMPARE(main->cmdExit->toolTip(), QStringLiteral("Click to close the application"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdOK")->text(), QStringLiteral("OK"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdHelp")->text(), QStringLiteral("&Help"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdAbout")->text(), QStringLiteral("A&bout"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdExit")->text(), QStringLiteral("&Exit"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdOK")->toolTip(),
+             QStringLiteral("Click to accept selection in combination box"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdHelp")->toolTip(), QStringLiteral("Click to obtain help"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdAbout")->toolTip(),
+             QStringLiteral("Click to obtain information about the program"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdExit")->toolTip(), QStringLiteral("Click to close the application"));
 
     // 9960 twips is 664 pixels at 15 twips a pixel; buttons are 735 x 375 twips.
-    QCOMPARE(main->cmdOK->geometry(), QRect(664, 216, 49, 25));
-    QCOMPARE(main->Combo1->geometry(), QRect(272, 216, 353, 21));
+    QCOMPARE(findControl<QPushButton>(main, "cmdOK")->geometry(), QRect(664, 216, 49, 25));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->geometry(), QRect(272, 216, 353, 21));
 
-    QVERIFY(main->Combo1->isEditable());
-    QCOMPARE(main->Combo1->count(), 73);
-    QCOMPARE(main->Combo1->currentText(), QStringLiteral("Topic List"));
+    QVERIFY(findControl<QComboBox>(main, "Combo1")->isEditable());
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentText(), QStringLiteral("Topic List"));
     QCOMPARE(main->selectedTopicIndex(), -1);
-    QCOMPARE(main->Combo1->itemText(9), QStringLiteral("Cardiac disease, noncyanotic"));
-    QCOMPARE(main->Combo1->itemText(10), QStringLiteral("Cardiac disease, cyanotic"));
-    QCOMPARE(main->Combo1->itemText(49), QStringLiteral("Prenatal diagnosis"));
-    QCOMPARE(main->Combo1->itemText(50), QStringLiteral("Postdatism"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->itemText(9), QStringLiteral("Cardiac disease, noncyanotic"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->itemText(10), QStringLiteral("Cardiac disease, cyanotic"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->itemText(49), QStringLiteral("Prenatal diagnosis"));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->itemText(50), QStringLiteral("Postdatism"));
 
-    QCOMPARE(main->focusWidget(), main->cmdOK);
+    QCOMPARE(main->focusWidget(), findControl<QPushButton>(main, "cmdOK"));
     // Tab order: OK, Help, About, Exit, then the topic list.
-    QCOMPARE(main->cmdOK->nextInFocusChain(), main->cmdHelp);
-    QCOMPARE(main->cmdHelp->nextInFocusChain(), main->cmdAbout);
-    QCOMPARE(main->cmdAbout->nextInFocusChain(), main->cmdExit);
-    QCOMPARE(main->cmdExit->nextInFocusChain(), main->Combo1);
-    QCOMPARE(main->Label2->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(main->Image1->focusPolicy(), Qt::NoFocus);
-    QVERIFY(main->Image1->hasPicture());
+    QCOMPARE(findControl<QPushButton>(main, "cmdOK")->nextInFocusChain(), findControl<QPushButton>(main, "cmdHelp"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdHelp")->nextInFocusChain(), findControl<QPushButton>(main, "cmdAbout"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdAbout")->nextInFocusChain(), findControl<QPushButton>(main, "cmdExit"));
+    QCOMPARE(findControl<QPushButton>(main, "cmdExit")->nextInFocusChain(), findControl<QComboBox>(main, "Combo1"));
+    QCOMPARE(findControl<QLabel>(main, "Label2")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(findControl<PictureBox>(main, "Image1")->focusPolicy(), Qt::NoFocus);
+    QVERIFY(findControl<PictureBox>(main, "Image1")->hasPicture());
 }
 
 void tst_FormMain::okWithNothingChosenWarns()
 {
     FormMain* main = openMainWindow();
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(main->cmdOK, Qt::LeftButton); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].caption, QStringLiteral("Kadrelo"));
     QCOMPARE(boxes[0].text, nothingSelected);
@@ -121,9 +123,9 @@ void tst_FormMain::okWithNothingChosenWarns()
 
     // Nothing else changed.
     QVERIFY(main->isVisible());
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::FormMain}));
-    QCOMPARE(main->Combo1->count(), 73);
-    QCOMPARE(main->Combo1->currentText(), QStringLiteral("Topic List"));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentText(), QStringLiteral("Topic List"));
 }
 
 void tst_FormMain::enterOrSpaceAtOncePressesOK_data()
@@ -148,39 +150,42 @@ void tst_FormMain::enterPressesTheFocusedButtonNotOK()
 {
     // No button is the window's default: Enter on Help opens Help, with no warning about a topic.
     FormMain* main = openMainWindow();
-    main->cmdHelp->setFocus();
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::keyClick(main->cmdHelp, Qt::Key_Return); });
+    findControl<QPushButton>(main, "cmdHelp")->setFocus();
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::keyClick(findControl<QPushButton>(main, "cmdHelp"), Qt::Key_Return); });
     QVERIFY(boxes.isEmpty());
-    QVERIFY(ScreenRegistry::instance().isLoaded(ScreenKind::frmHelp));
+    QVERIFY(isLoaded(ScreenKind::frmHelp));
 }
 
 void tst_FormMain::typedTextIsNeverAChoice()
 {
     FormMain* main = openMainWindow();
-    QTest::keyClicks(main->Combo1->lineEdit(), QStringLiteral("Preeclampsia"));
-    QTest::keyClick(main->Combo1->lineEdit(), Qt::Key_Return);
-    QCOMPARE(main->Combo1->count(), 73);
+    QTest::keyClicks(findControl<QComboBox>(main, "Combo1")->lineEdit(), QStringLiteral("Preeclampsia"));
+    QTest::keyClick(findControl<QComboBox>(main, "Combo1")->lineEdit(), Qt::Key_Return);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
     QCOMPARE(main->selectedTopicIndex(), -1);
 
     // Typing over a chosen topic withdraws the choice rather than starting the wrong topic.
-    main->Combo1->setCurrentIndex(1);
+    findControl<QComboBox>(main, "Combo1")->setCurrentIndex(1);
     QCOMPARE(main->selectedTopicIndex(), 1);
-    main->Combo1->lineEdit()->selectAll();
-    QTest::keyClicks(main->Combo1->lineEdit(), QStringLiteral("Burns"));
+    findControl<QComboBox>(main, "Combo1")->lineEdit()->selectAll();
+    QTest::keyClicks(findControl<QComboBox>(main, "Combo1")->lineEdit(), QStringLiteral("Burns"));
     QCOMPARE(main->selectedTopicIndex(), -1);
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(main->cmdOK, Qt::LeftButton); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].text, nothingSelected);
-    QVERIFY(!ScreenRegistry::instance().isLoaded(ScreenKind::FormAnemia1));
+    QVERIFY(!isLoaded(ScreenKind::FormAnemia1));
 }
 
 void tst_FormMain::topicWithoutGuidanceLeavesTheMainWindowShown()
 {
     FormMain* main = openMainWindow();
     for (const int index : {0, 2, 72}) {
-        main->Combo1->setCurrentIndex(index);
-        const QString topic = main->Combo1->itemText(index);
-        const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(main->cmdOK, Qt::LeftButton); });
+        findControl<QComboBox>(main, "Combo1")->setCurrentIndex(index);
+        const QString topic = findControl<QComboBox>(main, "Combo1")->itemText(index);
+        const QList<SeenBox> boxes =
+            answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].caption, QStringLiteral("Kadrelo"));
         QCOMPARE(boxes[0].icon, QMessageBox::NoIcon);
@@ -188,86 +193,83 @@ void tst_FormMain::topicWithoutGuidanceLeavesTheMainWindowShown()
         QVERIFY(boxes[0].text.contains(QStringLiteral("no guidance")));
         QCOMPARE(boxes[0].visibleScreens, (QList<ScreenKind>{ScreenKind::FormMain}));
         QVERIFY(main->isVisible());
-        QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::FormMain}));
+        QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
         QCOMPARE(main->selectedTopicIndex(), index);
     }
 }
 
 void tst_FormMain::anemiaHidesTheMainWindowAndHomeBringsItBackUnchanged()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
     const QRect placed = main->geometry();
-    main->Combo1->setCurrentIndex(1);
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(main->cmdOK, Qt::LeftButton); });
+    findControl<QComboBox>(main, "Combo1")->setCurrentIndex(1);
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QVERIFY(boxes.isEmpty());
     QVERIFY(!main->isVisible());
-    QVERIFY(registry.isLoaded(ScreenKind::FormMain));
+    QVERIFY(isLoaded(ScreenKind::FormMain));
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormAnemia1}));
 
     // Home, as the question screens do it.
-    Module1::Home(registry.loaded(ScreenKind::FormAnemia1));
+    Module1::Home(Module1::Loaded(ScreenKind::FormAnemia1));
     settle();
-    QCOMPARE(registry.loaded(ScreenKind::FormMain), main);
+    QCOMPARE(Module1::Loaded(ScreenKind::FormMain), main);
     QVERIFY(main->isVisible());
     QCOMPARE(main->geometry(), placed);
-    QCOMPARE(main->Combo1->count(), 73);
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
     QCOMPARE(main->selectedTopicIndex(), 1);
-    QCOMPARE(main->Combo1->currentText(), QStringLiteral("Anemia"));
-    QCOMPARE(listEntries(main->Combo1).count(QStringLiteral("Anemia")), 1);
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::FormMain}));
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->currentText(), QStringLiteral("Anemia"));
+    QCOMPARE(listEntries(findControl<QComboBox>(main, "Combo1")).count(QStringLiteral("Anemia")), 1);
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
     QCOMPARE(programEnds(), 0);
 }
 
 void tst_FormMain::helpAndAboutOpenBesideIt()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
-    QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
-    QWidget* help = registry.loaded(ScreenKind::frmHelp);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdHelp"), Qt::LeftButton);
+    QWidget* help = Module1::Loaded(ScreenKind::frmHelp);
     QVERIFY(help && help->isVisible());
-    QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
-    QCOMPARE(registry.loaded(ScreenKind::frmHelp), help);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdHelp"), Qt::LeftButton);
+    QCOMPARE(Module1::Loaded(ScreenKind::frmHelp), help);
 
     QVERIFY(makeActive(main));
     QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);
-    QTRY_VERIFY(registry.isLoaded(ScreenKind::frmAbout));
-    QWidget* about = registry.loaded(ScreenKind::frmAbout);
+    QTRY_VERIFY(isLoaded(ScreenKind::frmAbout));
+    QWidget* about = Module1::Loaded(ScreenKind::frmAbout);
     QVERIFY(about && about->isVisible());
     QVERIFY(main->isVisible() && main->isEnabled());
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::frmAbout}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::frmAbout}));
 }
 
 void tst_FormMain::exitEndsTheProgram()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
-    QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdHelp"), Qt::LeftButton);
     QVERIFY(makeActive(main));
     // An access key presses its button the way a click does, a moment later.
     QTest::keyClick(main, Qt::Key_E, Qt::AltModifier);
-    QTRY_COMPARE(registry.count(), 0);
+    QTRY_COMPARE(loadedCount(), 0);
     settle();
     QCOMPARE(programEnds(), 1);
 }
 
 void tst_FormMain::closedMainWindowComesBackFresh()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
     FormMain* main = openMainWindow();
-    QTest::mouseClick(main->cmdHelp, Qt::LeftButton);
-    main->Combo1->setCurrentIndex(5);
+    QTest::mouseClick(findControl<QPushButton>(main, "cmdHelp"), Qt::LeftButton);
+    findControl<QComboBox>(main, "Combo1")->setCurrentIndex(5);
     QVERIFY(main->close());
     settle();
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::frmHelp}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmHelp}));
 
     // Home from Help loads a new main window in its first state.
-    Module1::Home(registry.loaded(ScreenKind::frmHelp));
+    Module1::Home(Module1::Loaded(ScreenKind::frmHelp));
     FormMain* fresh = loadedScreen<FormMain>(ScreenKind::FormMain);
     QVERIFY(fresh && fresh->isVisible());
-    QCOMPARE(fresh->Combo1->count(), 73);
+    QCOMPARE(findControl<QComboBox>(fresh, "Combo1")->count(), 73);
     QCOMPARE(fresh->selectedTopicIndex(), -1);
-    QCOMPARE(fresh->Combo1->currentText(), QStringLiteral("Topic List"));
+    QCOMPARE(findControl<QComboBox>(fresh, "Combo1")->currentText(), QStringLiteral("Topic List"));
 }
 
 void tst_FormMain::pictureFile_data()
@@ -298,10 +300,11 @@ void tst_FormMain::pictureFile()
 
     FormMain* main = openMainWindow();
     QVERIFY(main && main->isVisible());
-    QVERIFY(!main->Image1->hasPicture());
-    QCOMPARE(main->Combo1->count(), 73);
+    QVERIFY(!findControl<PictureBox>(main, "Image1")->hasPicture());
+    QCOMPARE(findControl<QComboBox>(main, "Combo1")->count(), 73);
     // The window works as ever.
-    const QList<SeenBox> boxes = answeringBoxes([&] { QTest::mouseClick(main->cmdOK, Qt::LeftButton); });
+    const QList<SeenBox> boxes =
+        answeringBoxes([&] { QTest::mouseClick(findControl<QPushButton>(main, "cmdOK"), Qt::LeftButton); });
     QCOMPARE(boxes.size(), 1);
 }
 

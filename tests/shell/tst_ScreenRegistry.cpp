@@ -1,6 +1,5 @@
 #include "app/Module1.h"
 #include "app/Screen.h"
-#include "app/ScreenRegistry.h"
 #include "app/SizingArithmetic.h"
 #include "app/Twips.h"
 #include "support/ScreenTestHelpers.h"
@@ -10,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -29,7 +29,7 @@ public:
 
 ProbeScreen* probe(ScreenKind kind)
 {
-    return dynamic_cast<ProbeScreen*>(ScreenRegistry::instance().loaded(kind));
+    return dynamic_cast<ProbeScreen*>(Module1::Loaded(kind));
 }
 } // namespace
 
@@ -53,58 +53,56 @@ void tst_ScreenRegistry::init()
 {
     startClean();
     ProbeScreen::loads.clear();
-    ScreenRegistry::instance().setFactory([](ScreenKind kind) -> Screen* { return new ProbeScreen(kind); });
+    useFactory([](ScreenKind kind) -> Screen* { return new ProbeScreen(kind); });
 }
 
 void tst_ScreenRegistry::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
 void tst_ScreenRegistry::loadOrderAndOneInstance()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    QWidget* main = registry.show(ScreenKind::FormMain);
-    registry.show(ScreenKind::frmHelp);
-    registry.show(ScreenKind::FormAnemia4);
-    QCOMPARE(registry.loadOrder(),
+    QWidget* main = Module1::Show(ScreenKind::FormMain);
+    Module1::Show(ScreenKind::frmHelp);
+    Module1::Show(ScreenKind::FormAnemia4);
+    QCOMPARE(loadOrder(),
              (std::vector{ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::FormAnemia4}));
 
     // Showing a shown screen brings the same one forward without loading it
     // again, minimised or not: a box kept off the taskbar has no other way back.
     main->setWindowState(Qt::WindowMinimized);
-    QCOMPARE(registry.show(ScreenKind::FormMain), main);
+    QCOMPARE(Module1::Show(ScreenKind::FormMain), main);
     QVERIFY(!main->isMinimized());
-    QCOMPARE(registry.count(), 3);
+    QCOMPARE(loadedCount(), 3);
     QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 1);
 
-    registry.unload(ScreenKind::frmHelp);
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::FormMain, ScreenKind::FormAnemia4}));
+    Module1::Unload(Module1::Loaded(ScreenKind::frmHelp));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain, ScreenKind::FormAnemia4}));
     // Unloading what is not loaded changes nothing.
-    registry.unload(ScreenKind::frmHelp);
-    registry.unload(nullptr);
-    QCOMPARE(registry.count(), 2);
+    Module1::Unload(Module1::Loaded(ScreenKind::frmHelp));
+    Module1::Unload(nullptr);
+    QCOMPARE(loadedCount(), 2);
 
     // A screen shown again after an unload is a new one, loaded afresh and appended.
-    registry.show(ScreenKind::frmHelp);
-    QCOMPARE(registry.kindAt(2), ScreenKind::frmHelp);
+    Module1::Show(ScreenKind::frmHelp);
+    QCOMPARE(loadOrder().at(2), ScreenKind::frmHelp);
     QCOMPARE(ProbeScreen::loads[ScreenKind::frmHelp], 2);
 }
 
 void tst_ScreenRegistry::hiddenScreenKeepsItsState()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    registry.show(ScreenKind::FormMain);
+    Module1::Show(ScreenKind::FormMain);
     const QPoint placed(40, 30);
     probe(ScreenKind::FormMain)->move(placed);
     probe(ScreenKind::FormMain)->field->setText(QStringLiteral("kept"));
 
-    registry.hide(ScreenKind::FormMain);
+    Module1::Loaded(ScreenKind::FormMain)->hide();
     QVERIFY(!probe(ScreenKind::FormMain)->isVisible());
-    QVERIFY(registry.isLoaded(ScreenKind::FormMain));
+    QVERIFY(isLoaded(ScreenKind::FormMain));
 
-    registry.show(ScreenKind::FormMain);
+    Module1::Show(ScreenKind::FormMain);
     QVERIFY(probe(ScreenKind::FormMain)->isVisible());
     QCOMPARE(probe(ScreenKind::FormMain)->field->text(), QStringLiteral("kept"));
     QCOMPARE(probe(ScreenKind::FormMain)->pos(), placed);
@@ -113,36 +111,34 @@ void tst_ScreenRegistry::hiddenScreenKeepsItsState()
 
 void tst_ScreenRegistry::unloadedScreenOutlivesItsHandler()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    registry.show(ScreenKind::FormAnemia2);
+    Module1::Show(ScreenKind::FormAnemia2);
     QPointer<ProbeScreen> leaving = probe(ScreenKind::FormAnemia2);
 
     // As an OK handler does: leave its own screen, then go on using it.
     Module1::GoTo(leaving, ScreenKind::FormAnemia11);
-    QVERIFY(!registry.isLoaded(ScreenKind::FormAnemia2));
+    QVERIFY(!isLoaded(ScreenKind::FormAnemia2));
     QVERIFY(!leaving->isVisible());
     leaving->field->setText(QStringLiteral("still usable until the handler returns"));
 
     settle();
     QVERIFY(leaving.isNull());
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::FormAnemia11}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormAnemia11}));
 }
 
 void tst_ScreenRegistry::programEndsOnlyWhenNothingIsLeftLoaded()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    registry.show(ScreenKind::frmSplash);
+    Module1::Show(ScreenKind::frmSplash);
 
     // The splash screen unloads itself before the main window is shown: that is no end.
-    Module1::GoTo(registry.loaded(ScreenKind::frmSplash), ScreenKind::FormMain);
+    Module1::GoTo(Module1::Loaded(ScreenKind::frmSplash), ScreenKind::FormMain);
     settle();
     QCOMPARE(programEnds(), 0);
 
-    registry.hide(ScreenKind::FormMain);
+    Module1::Loaded(ScreenKind::FormMain)->hide();
     settle();
     QCOMPARE(programEnds(), 0);
 
-    registry.unload(ScreenKind::FormMain);
+    Module1::Unload(Module1::Loaded(ScreenKind::FormMain));
     QCOMPARE(programEnds(), 0);
     settle();
     QCOMPARE(programEnds(), 1);
@@ -150,17 +146,18 @@ void tst_ScreenRegistry::programEndsOnlyWhenNothingIsLeftLoaded()
 
 void tst_ScreenRegistry::unloadAllFormsWalksFromTheLastLoaded()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    registry.show(ScreenKind::FormMain);
-    registry.show(ScreenKind::frmHelp);
-    registry.hide(ScreenKind::FormMain);
-    registry.show(ScreenKind::FormAnemia7);
+    Module1::Show(ScreenKind::FormMain);
+    Module1::Show(ScreenKind::frmHelp);
+    Module1::Loaded(ScreenKind::FormMain)->hide();
+    Module1::Show(ScreenKind::FormAnemia7);
 
+    // What is left loaded after each unload, in turn.
     QList<std::vector<ScreenKind>> seen;
-    const auto connection = connect(&registry, &ScreenRegistry::loadedScreensChanged, this,
-                                    [&] { seen.append(registry.loadOrder()); });
-    Module1::UnloadAllForms();
-    disconnect(connection);
+    std::vector<ScreenKind> left = loadOrder();
+    for (ScreenKind unloaded : unloadedBy(&Module1::UnloadAllForms)) {
+        left.erase(std::find(left.begin(), left.end(), unloaded));
+        seen.append(left);
+    }
 
     // Question screen first, then Help, then the hidden main window.
     QCOMPARE(seen.size(), 3);
@@ -173,48 +170,47 @@ void tst_ScreenRegistry::unloadAllFormsWalksFromTheLastLoaded()
 
 void tst_ScreenRegistry::frameCloseNeverLeavesTheProgramUnseen()
 {
-    ScreenRegistry& registry = ScreenRegistry::instance();
-    registry.show(ScreenKind::FormMain);
+    Module1::Show(ScreenKind::FormMain);
     probe(ScreenKind::FormMain)->field->setText(QStringLiteral("as left"));
-    registry.hide(ScreenKind::FormMain);
-    registry.show(ScreenKind::FormAnemia5);
+    Module1::Loaded(ScreenKind::FormMain)->hide();
+    Module1::Show(ScreenKind::FormAnemia5);
 
     // Closing the only visible screen brings back the hidden main window, as it was left.
-    QVERIFY(registry.loaded(ScreenKind::FormAnemia5)->close());
-    QVERIFY(!registry.isLoaded(ScreenKind::FormAnemia5));
+    QVERIFY(Module1::Loaded(ScreenKind::FormAnemia5)->close());
+    QVERIFY(!isLoaded(ScreenKind::FormAnemia5));
     settle();
     QVERIFY(probe(ScreenKind::FormMain)->isVisible());
     QCOMPARE(probe(ScreenKind::FormMain)->field->text(), QStringLiteral("as left"));
     QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 1);
 
     // With another screen still on view, a frame close unloads that one screen and nothing else.
-    registry.show(ScreenKind::frmHelp);
-    QVERIFY(registry.loaded(ScreenKind::FormMain)->close());
+    Module1::Show(ScreenKind::frmHelp);
+    QVERIFY(Module1::Loaded(ScreenKind::FormMain)->close());
     settle();
-    QCOMPARE(registry.loadOrder(), (std::vector{ScreenKind::frmHelp}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmHelp}));
     QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 1);
 
     // However the last screen on view goes, the hidden main window comes back:
     // here a box closed by its own button after the question screen went.
-    registry.show(ScreenKind::FormMain);
-    registry.hide(ScreenKind::FormMain);
-    registry.show(ScreenKind::FormAnemia12);
-    registry.show(ScreenKind::frmAbout);
-    QVERIFY(registry.loaded(ScreenKind::FormAnemia12)->close());
+    Module1::Show(ScreenKind::FormMain);
+    Module1::Loaded(ScreenKind::FormMain)->hide();
+    Module1::Show(ScreenKind::FormAnemia12);
+    Module1::Show(ScreenKind::frmAbout);
+    QVERIFY(Module1::Loaded(ScreenKind::FormAnemia12)->close());
     settle();
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::frmHelp, ScreenKind::frmAbout}));
-    registry.unload(ScreenKind::frmAbout);
-    registry.unload(ScreenKind::frmHelp);
-    QVERIFY(!registry.anyVisible());
+    Module1::Unload(Module1::Loaded(ScreenKind::frmAbout));
+    Module1::Unload(Module1::Loaded(ScreenKind::frmHelp));
+    QVERIFY(visibleScreens().isEmpty());
     settle();
     QCOMPARE(visibleScreens(), (QList<ScreenKind>{ScreenKind::FormMain}));
     QCOMPARE(ProbeScreen::loads[ScreenKind::FormMain], 2);
     QCOMPARE(programEnds(), 0);
 
     // Closing the last screen ends the program.
-    QVERIFY(registry.loaded(ScreenKind::FormMain)->close());
+    QVERIFY(Module1::Loaded(ScreenKind::FormMain)->close());
     settle();
-    QCOMPARE(registry.count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 }
 

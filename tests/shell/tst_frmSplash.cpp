@@ -1,8 +1,10 @@
+#include "app/ClickableLabel.h"
+#include "app/Module1.h"
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
-#include "app/ScreenRegistry.h"
 #include "app/Twips.h"
 #include "screens/main/FormMain.h"
+#include "screens/main/SplashDesign.h"
 #include "screens/main/frmSplash.h"
 #include "support/ScreenTestHelpers.h"
 
@@ -11,19 +13,29 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace ScreenTestHelpers;
 
 namespace {
+// The labels inside the frame, in the order of the design.
+QList<QLabel*> splashLabels(const frmSplash* splash)
+{
+    QList<QLabel*> labels;
+    for (const auto& design : SplashDesign::labels)
+        labels.append(findControl<QLabel>(splash, design.name));
+    return labels;
+}
+
 frmSplash* openSplash()
 {
-    ScreenRegistry::instance().show(ScreenKind::frmSplash);
+    Module1::Show(ScreenKind::frmSplash);
     return loadedScreen<frmSplash>(ScreenKind::frmSplash);
 }
 
 bool leftForTheMainWindow()
 {
-    return ScreenRegistry::instance().loadOrder() == std::vector{ScreenKind::FormMain}
+    return loadOrder() == std::vector{ScreenKind::FormMain}
            && loadedWindow(ScreenKind::FormMain)->isVisible();
 }
 } // namespace
@@ -51,7 +63,7 @@ void tst_frmSplash::init()
 
 void tst_frmSplash::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     settle();
 }
 
@@ -65,11 +77,11 @@ void tst_frmSplash::opensAsDesigned()
     QCOMPARE(splash->size(), QSize(492, 283));
     QCOMPARE(splash->minimumSize(), splash->maximumSize());
     QCOMPARE(splash->frameGeometry().center(), Twips::display()->geometry().center());
-    QCOMPARE(splash->Frame1->geometry(), QRect(10, 4, 472, 270));
-    QVERIFY(splash->Image1->hasPicture());
+    QCOMPARE(findControl<ClickableLabel>(splash, "Frame1")->geometry(), QRect(10, 4, 472, 270));
+    QVERIFY(findControl<PictureBox>(splash, "Image1")->hasPicture());
 
     QStringList texts;
-    for (const QLabel* label : splash->labels)
+    for (const QLabel* label : splashLabels(splash))
         texts.append(label->text());
     QVERIFY(texts.contains(QStringLiteral("Nuvessa")));
     QVERIFY(texts.contains(QStringLiteral("Windows 95, 98, ME")));
@@ -77,9 +89,9 @@ void tst_frmSplash::opensAsDesigned()
     for (const QWidget* child : splash->findChildren<QWidget*>())
         QCOMPARE(child->focusPolicy(), Qt::NoFocus);
 
-    QVERIFY(splash->Timer1.isActive());
-    QVERIFY(splash->Timer1.isSingleShot());
-    QCOMPARE(splash->Timer1.interval(), 8000);
+    QVERIFY(findControl<QTimer>(splash, "Timer1")->isActive());
+    QVERIFY(findControl<QTimer>(splash, "Timer1")->isSingleShot());
+    QCOMPARE(findControl<QTimer>(splash, "Timer1")->interval(), 8000);
 }
 
 void tst_frmSplash::keyProducingACharacterLeavesAtOnce_data()
@@ -115,7 +127,7 @@ void tst_frmSplash::keysWithoutACharacterDoNothing()
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F1, Qt::Key_Shift, Qt::Key_Home})
         QTest::keyClick(splash, key);
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::frmSplash}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmSplash}));
     QVERIFY(splash->isVisible());
 }
 
@@ -123,22 +135,23 @@ void tst_frmSplash::clickOnTheFrameLeaves()
 {
     frmSplash* splash = openSplash();
     // Inside the frame, clear of the picture and the labels.
-    const QPoint bare(splash->Frame1->width() - 8, splash->Frame1->height() / 2 - 40);
-    QVERIFY(!splash->Frame1->childAt(bare));
-    QTest::mouseClick(splash->Frame1, Qt::LeftButton, {}, bare);
+    const QPoint bare(findControl<ClickableLabel>(splash, "Frame1")->width() - 8,
+                      findControl<ClickableLabel>(splash, "Frame1")->height() / 2 - 40);
+    QVERIFY(!findControl<ClickableLabel>(splash, "Frame1")->childAt(bare));
+    QTest::mouseClick(findControl<ClickableLabel>(splash, "Frame1"), Qt::LeftButton, {}, bare);
     QVERIFY(leftForTheMainWindow());
 }
 
 void tst_frmSplash::clicksElsewhereDoNothing()
 {
     frmSplash* splash = openSplash();
-    QTest::mouseClick(splash->Image1, Qt::LeftButton);
-    for (QLabel* label : splash->labels)
+    QTest::mouseClick(findControl<PictureBox>(splash, "Image1"), Qt::LeftButton);
+    for (QLabel* label : splashLabels(splash))
         QTest::mouseClick(label, Qt::LeftButton);
     // The narrow margin of window around the frame.
     QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3));
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::frmSplash}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmSplash}));
 }
 
 void tst_frmSplash::leavesByItselfAfterEightSeconds()
@@ -147,11 +160,11 @@ void tst_frmSplash::leavesByItselfAfterEightSeconds()
     clock.start();
     openSplash();
     QTest::qWait(7000);
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::frmSplash}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::frmSplash}));
     QTRY_VERIFY_WITH_TIMEOUT(leftForTheMainWindow(), 3000);
     QVERIFY(clock.elapsed() >= 8000);
     settle();
-    QCOMPARE(ScreenRegistry::instance().loadOrder(), (std::vector{ScreenKind::FormMain}));
+    QCOMPARE(loadOrder(), (std::vector{ScreenKind::FormMain}));
 }
 
 void tst_frmSplash::missingPictureLeavesTheBoxEmpty()
@@ -160,7 +173,7 @@ void tst_frmSplash::missingPictureLeavesTheBoxEmpty()
     ProgramFolder::overrideForTesting(emptyFolder.path());
     frmSplash* splash = openSplash();
     QVERIFY(splash->isVisible());
-    QVERIFY(!splash->Image1->hasPicture());
+    QVERIFY(!findControl<PictureBox>(splash, "Image1")->hasPicture());
     QTest::keyClick(splash, Qt::Key_Space);
     QVERIFY(leftForTheMainWindow());
 }

@@ -7,7 +7,7 @@
 
 #include "app/PictureBox.h"
 #include "app/ProgramFolder.h"
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "support/ScreenTestHelpers.h"
 
 #include <QBuffer>
@@ -52,8 +52,7 @@ constexpr qint64 peakGrowthBoundKilobytes = 64 * 1024;
 template <typename T>
 T* control(ScreenKind kind, const char* name)
 {
-    QWidget* window = loadedWindow(kind);
-    return window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    return findControl<T>(loadedWindow(kind), name);
 }
 
 void click(ScreenKind kind, const char* button)
@@ -65,7 +64,7 @@ void click(ScreenKind kind, const char* button)
 }
 } // namespace
 
-class HostilePicturesTest : public QObject {
+class tst_HostilePictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,7 +74,7 @@ private slots:
     void cleanupTestCase();
 };
 
-void HostilePicturesTest::craftedPicturesDeclareWhatTheySay()
+void tst_HostilePictures::craftedPicturesDeclareWhatTheySay()
 {
     // The hostile files must really be what their names say, or the test below proves nothing.
     struct Crafted {
@@ -106,7 +105,7 @@ void HostilePicturesTest::craftedPicturesDeclareWhatTheySay()
     }
 }
 
-void HostilePicturesTest::everyWindowWorks_data()
+void tst_HostilePictures::everyWindowWorks_data()
 {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("pictureShown");
@@ -130,7 +129,7 @@ void HostilePicturesTest::everyWindowWorks_data()
     QTest::newRow("an icon holding a huge PNG") << Kind::IconUnderJpegName << false;
 }
 
-void HostilePicturesTest::everyWindowWorks()
+void tst_HostilePictures::everyWindowWorks()
 {
     QFETCH(Kind, kind);
     QFETCH(bool, pictureShown);
@@ -146,10 +145,9 @@ void HostilePicturesTest::everyWindowWorks()
     const qint64 peakBefore = peakMemoryKilobytes();
 
     // The splash screen opens with whatever picture could be read, and leaves on a key.
-    ScreenRegistry& registry = ScreenRegistry::instance();
     QElapsedTimer opening;
     opening.start();
-    registry.show(ScreenKind::frmSplash);
+    Module1::Show(ScreenKind::frmSplash);
     // No picture may hold a window back: a second is far more than any sound
     // case takes, even in the sanitizer build, and far less than a hostile one.
     QVERIFY2(opening.elapsed() < 1000, qPrintable(QStringLiteral("the splash screen took %1 ms").arg(opening.elapsed())));
@@ -182,13 +180,13 @@ void HostilePicturesTest::everyWindowWorks()
     QTest::mouseClick(question, Qt::LeftButton);
     QVERIFY(!control<QLabel>(ScreenKind::frmHelp, "LabelA")->text().isEmpty());
     click(ScreenKind::frmHelp, "cmdHome");
-    QVERIFY(!registry.isLoaded(ScreenKind::frmHelp));
+    QVERIFY(!isLoaded(ScreenKind::frmHelp));
 
     // About opens and closes.
     click(ScreenKind::FormMain, "cmdAbout");
     QVERIFY(loadedWindow(ScreenKind::frmAbout) && loadedWindow(ScreenKind::frmAbout)->isVisible());
     click(ScreenKind::frmAbout, "cmdOK");
-    QVERIFY(!registry.isLoaded(ScreenKind::frmAbout));
+    QVERIFY(!isLoaded(ScreenKind::frmAbout));
 
     // The Anemia walk starts, and Home brings the main window back with its picture as it was.
     control<QComboBox>(ScreenKind::FormMain, "Combo1")->setCurrentIndex(1);
@@ -200,7 +198,7 @@ void HostilePicturesTest::everyWindowWorks()
 
     // Exit ends the program.
     click(ScreenKind::FormMain, "cmdExit");
-    QCOMPARE(registry.count(), 0);
+    QCOMPARE(loadedCount(), 0);
     QCOMPARE(programEnds(), 1);
 
     const qint64 growth = peakMemoryKilobytes() - peakBefore;
@@ -209,12 +207,12 @@ void HostilePicturesTest::everyWindowWorks()
              qPrintable(QStringLiteral("peak memory grew by %1 kB").arg(growth)));
 }
 
-void HostilePicturesTest::cleanupTestCase()
+void tst_HostilePictures::cleanupTestCase()
 {
-    ScreenRegistry::instance().reset();
+    dropAllScreens();
     ProgramFolder::overrideForTesting({});
     settle();
 }
 
-QTEST_MAIN(HostilePicturesTest)
-#include "HostilePicturesTest.moc"
+QTEST_MAIN(tst_HostilePictures)
+#include "tst_HostilePictures.moc"

@@ -1,15 +1,15 @@
 // Any sequence of use, chosen at random from a seed: after every step the
 // program's rules about its screens, its end and its message boxes must hold.
 //
-// Replay one sequence:   RandomUseTest --seed N --sequences 1 --steps 60 [--trace]
-// A longer soak:         RandomUseTest --seed 100001 --sequences 20000 --steps 60
+// Replay one sequence:   tst_RandomUse --seed N --sequences 1 --steps 60 [--trace]
+// A longer soak:         tst_RandomUse --seed 100001 --sequences 20000 --steps 60
 // (or the variables NUVESSA_RANDOM_SEED, NUVESSA_RANDOM_SEQUENCES, NUVESSA_RANDOM_STEPS).
 
 #include "KnownMessages.h"
 #include "ProgramInvariants.h"
 #include "RandomUser.h"
 
-#include "app/ScreenRegistry.h"
+#include "app/Module1.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 #include "support/BoxAnswerer.h"
 #include "support/FakeSysInfoPlatform.h"
@@ -61,7 +61,7 @@ QString screenNames(const QList<ScreenKind>& kinds)
 }
 } // namespace
 
-class RandomUseTest : public QObject {
+class tst_RandomUse : public QObject {
     Q_OBJECT
 
 private slots:
@@ -85,7 +85,7 @@ private:
     QElapsedTimer m_clock;
 };
 
-void RandomUseTest::initTestCase()
+void tst_RandomUse::initTestCase()
 {
     toolkitHandler() = qInstallMessageHandler(quietHeadlessPlatform);
     ScreenTestHelpers::startClean();
@@ -94,15 +94,15 @@ void RandomUseTest::initTestCase()
     m_clock.start();
 }
 
-void RandomUseTest::cleanupTestCase()
+void tst_RandomUse::cleanupTestCase()
 {
     qInstallMessageHandler(toolkitHandler());
     overrideSysInfoPlatformForTesting(nullptr);
-    ScreenRegistry::instance().reset();
+    ScreenTestHelpers::dropAllScreens();
     ScreenTestHelpers::settle();
 }
 
-void RandomUseTest::anySequenceOfUse_data()
+void tst_RandomUse::anySequenceOfUse_data()
 {
     // Rows of a hundred sequences each, so that the output shows the progress.
     QTest::addColumn<quint64>("firstSeed");
@@ -117,7 +117,7 @@ void RandomUseTest::anySequenceOfUse_data()
     }
 }
 
-void RandomUseTest::anySequenceOfUse()
+void tst_RandomUse::anySequenceOfUse()
 {
     QFETCH(quint64, firstSeed);
     QFETCH(int, sequences);
@@ -131,7 +131,7 @@ void RandomUseTest::anySequenceOfUse()
     qInfo("%d sequences in %.1f s", sequences, double(row.elapsed()) / 1000.0);
 }
 
-void RandomUseTest::theUserGotEverywhere()
+void tst_RandomUse::theUserGotEverywhere()
 {
     qInfo("%d sequences, %d steps, %d message boxes, %d program ends in %.1f s; screens reached: %d of %d",
           runLength().sequences, m_stepsRun, m_boxesSeen, m_programEnds, double(m_clock.elapsed()) / 1000.0,
@@ -145,14 +145,13 @@ void RandomUseTest::theUserGotEverywhere()
         QVERIFY2(m_screensReached.contains(kind), screenName(kind).data());
 }
 
-QString RandomUseTest::runSequence(quint64 seed, int steps)
+QString tst_RandomUse::runSequence(quint64 seed, int steps)
 {
     std::mt19937_64 random(seed);
     RandomUser user(random);
-    ScreenRegistry& registry = ScreenRegistry::instance();
 
     ScreenTestHelpers::startClean();
-    registry.setProgramEnd([this] { ++m_programEnds; });
+    ScreenTestHelpers::onProgramEnd([this] { ++m_programEnds; });
     // Half the sequences run where System Information is installed, half where it is not.
     m_launcher = FakeSysInfoPlatform{};
     if (seed % 2 == 0)
@@ -161,7 +160,7 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
     QStringList log;
     auto failure = [&](const QStringList& problems) {
         return QStringLiteral("sequence with seed %1 broke a rule at step %2:\n  %3\nsteps:\n  %4\n"
-                              "replay: RandomUseTest --seed %1 --sequences 1 --steps %5")
+                              "replay: tst_RandomUse --seed %1 --sequences 1 --steps %5")
             .arg(seed)
             .arg(log.size())
             .arg(problems.join(QStringLiteral("\n  ")), log.join(QStringLiteral("\n  ")))
@@ -169,10 +168,10 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
     };
 
     for (int step = 0; step < steps; ++step) {
-        if (registry.count() == 0) {
+        if (ScreenTestHelpers::loadedCount() == 0) {
             // The program has ended (or not yet begun): it is started again.
             log.append(QStringLiteral("(program starts)"));
-            registry.show(ScreenKind::frmSplash);
+            Module1::Show(ScreenKind::frmSplash);
             ScreenTestHelpers::settle();
         }
         RandomUser::Step next = user.choose();
@@ -190,11 +189,11 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
         m_boxesSeen += static_cast<int>(boxes.size());
         for (const SeenBox& box : boxes)
             log.append(QStringLiteral("     box \"%1\"").arg(box.text));
-        for (ScreenKind kind : registry.loadOrder())
+        for (ScreenKind kind : ScreenTestHelpers::loadOrder())
             m_screensReached.insert(kind);
 
         if (runLength().trace) {
-            const std::vector<ScreenKind> loaded = registry.loadOrder();
+            const std::vector<ScreenKind> loaded = ScreenTestHelpers::loadOrder();
             qInfo("%s -> loaded: %s; on view: %s; ends: %d", qPrintable(log.last()),
                   qPrintable(screenNames(QList<ScreenKind>(loaded.begin(), loaded.end()))),
                   qPrintable(screenNames(ScreenTestHelpers::visibleScreens())), m_programEnds - endsBefore);
@@ -207,7 +206,7 @@ QString RandomUseTest::runSequence(quint64 seed, int steps)
                 problems.append(wrong);
         }
         if (!problems.isEmpty()) {
-            const std::vector<ScreenKind> loaded = registry.loadOrder();
+            const std::vector<ScreenKind> loaded = ScreenTestHelpers::loadOrder();
             log.append(QStringLiteral("     on view: %1; loaded: %2")
                            .arg(screenNames(ScreenTestHelpers::visibleScreens()),
                                 screenNames(QList<ScreenKind>(loaded.begin(), loaded.end()))));
@@ -257,8 +256,8 @@ int main(int argc, char** argv)
     // its data rows together; a long run under the sanitizers takes longer.
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
         qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(3600 * 1000));
-    RandomUseTest test;
+    tst_RandomUse test;
     return QTest::qExec(&test, testArguments);
 }
 
-#include "RandomUseTest.moc"
+#include "tst_RandomUse.moc"
