@@ -8,8 +8,7 @@
 // any decoder sees the file. A picture beside the program is shown only when
 // this outline is bounded: a decoder handed a hostile file can take minutes
 // or hundreds of megabytes on the only thread the doctor's windows have.
-class JpegOutline {
-public:
+struct JpegOutline {
     // The largest picture file read at all; the program's own are some 16 kB.
     static constexpr std::size_t largestFileBytes = 4u * 1024 * 1024;
     // Far more than a box of these sizes could show. A progressive JPEG is
