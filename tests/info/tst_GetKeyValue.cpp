@@ -10,19 +10,19 @@
 
 namespace {
 
-const std::string KEY = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::uint32_t REG_SZ = 1;
-constexpr std::uint32_t REG_EXPAND_SZ = 2;
-constexpr std::uint32_t REG_BINARY = 3;
-constexpr std::uint32_t REG_DWORD = 4;
-constexpr std::uint32_t REG_MULTI_SZ = 7;
+const std::string msinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr std::uint32_t textType = 1;
+constexpr std::uint32_t expandableTextType = 2;
+constexpr std::uint32_t binaryType = 3;
+constexpr std::uint32_t numberType = 4;
+constexpr std::uint32_t textListType = 7;
 
 std::string bytesOf(const QByteArray& bytes)
 {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// Reads KEY\PATH from a registry holding one value of this type and these bytes.
+// Reads msinfoKey\PATH from a registry holding one value of this type and these bytes.
 struct ReadResult {
     bool read = false;
     std::string keyVal;
@@ -30,9 +30,9 @@ struct ReadResult {
 ReadResult readOne(FakeSysInfoPlatform& fake, std::uint32_t type, const QByteArray& bytes,
                    const std::string& before = "before")
 {
-    fake.setValue(KEY, "PATH", type, bytesOf(bytes));
+    fake.setValue(msinfoKey, "PATH", type, bytesOf(bytes));
     ReadResult result{false, before};
-    result.read = GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", result.keyVal);
+    result.read = GetKeyValue(fake, RegistryWords::localMachine, msinfoKey, "PATH", result.keyVal);
     return result;
 }
 
@@ -46,7 +46,7 @@ private slots:
     {
         FakeSysInfoPlatform fake;
         std::string keyVal = "left over";
-        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, msinfoKey, "PATH", keyVal));
         QCOMPARE(keyVal, std::string());
         QCOMPARE(fake.queries, 0);
         QCOMPARE(fake.closes, 0);
@@ -56,10 +56,10 @@ private slots:
     void refusedOpenEmptiesTheTextAndFails()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(KEY, "PATH", REG_SZ, "C:\\tool.exe");
-        fake.keys[KEY].openResult = 5; // ERROR_ACCESS_DENIED
+        fake.setValue(msinfoKey, "PATH", textType, "C:\\tool.exe");
+        fake.keys[msinfoKey].openResult = 5; // ERROR_ACCESS_DENIED
         std::string keyVal = "left over";
-        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, msinfoKey, "PATH", keyVal));
         QCOMPARE(keyVal, std::string());
         QCOMPARE(fake.queries, 0);
         QCOMPARE(fake.badCloses, 0);
@@ -68,9 +68,9 @@ private slots:
     void missingValueEmptiesTheTextAndFails()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(KEY, "Other", REG_SZ, "C:\\tool.exe");
+        fake.setValue(msinfoKey, "Other", textType, "C:\\tool.exe");
         std::string keyVal = "left over";
-        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(fake, RegistryWords::localMachine, msinfoKey, "PATH", keyVal));
         QCOMPARE(keyVal, std::string());
         QCOMPARE(fake.closes, 1);
     }
@@ -94,7 +94,7 @@ private slots:
         QFETCH(bool, read);
         QFETCH(QByteArray, keyVal);
         FakeSysInfoPlatform fake;
-        const ReadResult result = readOne(fake, REG_SZ, bytes);
+        const ReadResult result = readOne(fake, textType, bytes);
         QCOMPARE(result.read, read);
         QCOMPARE(result.keyVal, bytesOf(keyVal));
         QCOMPARE(fake.closes, 1);
@@ -114,7 +114,7 @@ private slots:
         QFETCH(uint, reportedSize);
         FakeSysInfoPlatform fake;
         fake.reportedSizeOnSuccess = reportedSize;
-        const ReadResult result = readOne(fake, REG_SZ, QByteArray(1024, 'x'));
+        const ReadResult result = readOne(fake, textType, QByteArray(1024, 'x'));
         QVERIFY(!result.read);
         QCOMPARE(result.keyVal, std::string());
         QCOMPARE(fake.closes, 1);
@@ -138,7 +138,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, keyVal);
         FakeSysInfoPlatform fake;
-        const ReadResult result = readOne(fake, REG_SZ, bytes);
+        const ReadResult result = readOne(fake, textType, bytes);
         QVERIFY(result.read);
         QCOMPARE(result.keyVal, bytesOf(keyVal));
     }
@@ -146,10 +146,10 @@ private slots:
     void zeroSizeValueRaisesAnErrorAndClosesTheKey()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(KEY, "PATH", REG_SZ, "");
+        fake.setValue(msinfoKey, "PATH", textType, "");
         std::string keyVal = "kept";
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
+                                 GetKeyValue(fake, RegistryWords::localMachine, msinfoKey, "PATH", keyVal));
         QCOMPARE(keyVal, std::string("kept"));
         QCOMPARE(fake.opens, 1);
         QCOMPARE(fake.closes, 1);
@@ -171,7 +171,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, keyVal);
         FakeSysInfoPlatform fake;
-        const ReadResult result = readOne(fake, REG_DWORD, bytes);
+        const ReadResult result = readOne(fake, numberType, bytes);
         QVERIFY(result.read);
         QCOMPARE(result.keyVal, bytesOf(keyVal));
     }
@@ -180,9 +180,9 @@ private slots:
     {
         QTest::addColumn<uint>("type");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("REG_EXPAND_SZ") << uint(REG_EXPAND_SZ) << QByteArray("%SystemRoot%\\msinfo32.exe").append('\0');
-        QTest::newRow("REG_BINARY") << uint(REG_BINARY) << QByteArray("\x01\x02\x03", 3);
-        QTest::newRow("REG_MULTI_SZ") << uint(REG_MULTI_SZ) << QByteArray("a\0b\0\0", 5);
+        QTest::newRow("REG_EXPAND_SZ") << uint(expandableTextType) << QByteArray("%SystemRoot%\\msinfo32.exe").append('\0');
+        QTest::newRow("REG_BINARY") << uint(binaryType) << QByteArray("\x01\x02\x03", 3);
+        QTest::newRow("REG_MULTI_SZ") << uint(textListType) << QByteArray("a\0b\0\0", 5);
     }
     void otherTypesKeepTheTextGiven()
     {
@@ -204,18 +204,18 @@ private slots:
             std::function<void(FakeSysInfoPlatform&)> arrange;
         };
         const std::vector<Case> cases{
-            {"text", [](FakeSysInfoPlatform& f) { f.setValue(KEY, "PATH", REG_SZ, "x"); }},
-            {"dword", [](FakeSysInfoPlatform& f) { f.setValue(KEY, "PATH", REG_DWORD, "\1\0\0\0"); }},
-            {"other type", [](FakeSysInfoPlatform& f) { f.setValue(KEY, "PATH", REG_EXPAND_SZ, "x"); }},
-            {"missing value", [](FakeSysInfoPlatform& f) { f.setValue(KEY, "Other", REG_SZ, "x"); }},
-            {"too long", [](FakeSysInfoPlatform& f) { f.setValue(KEY, "PATH", REG_SZ, std::string(1025, 'x')); }},
+            {"text", [](FakeSysInfoPlatform& f) { f.setValue(msinfoKey, "PATH", textType, "x"); }},
+            {"dword", [](FakeSysInfoPlatform& f) { f.setValue(msinfoKey, "PATH", numberType, "\1\0\0\0"); }},
+            {"other type", [](FakeSysInfoPlatform& f) { f.setValue(msinfoKey, "PATH", expandableTextType, "x"); }},
+            {"missing value", [](FakeSysInfoPlatform& f) { f.setValue(msinfoKey, "Other", textType, "x"); }},
+            {"too long", [](FakeSysInfoPlatform& f) { f.setValue(msinfoKey, "PATH", textType, std::string(1025, 'x')); }},
             {"size past the buffer", [](FakeSysInfoPlatform& f) {
-                 f.setValue(KEY, "PATH", REG_SZ, "x");
+                 f.setValue(msinfoKey, "PATH", textType, "x");
                  f.reportedSizeOnSuccess = 2048;
              }},
-            {"zero size", [](FakeSysInfoPlatform& f) { f.setValue(KEY, "PATH", REG_SZ, ""); }},
+            {"zero size", [](FakeSysInfoPlatform& f) { f.setValue(msinfoKey, "PATH", textType, ""); }},
             {"query throws", [](FakeSysInfoPlatform& f) {
-                 f.setValue(KEY, "PATH", REG_SZ, "x");
+                 f.setValue(msinfoKey, "PATH", textType, "x");
                  f.queryThrows = true;
              }},
         };
@@ -224,7 +224,7 @@ private slots:
             c.arrange(fake);
             std::string keyVal;
             try {
-                GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal);
+                GetKeyValue(fake, RegistryWords::localMachine, msinfoKey, "PATH", keyVal);
             } catch (const std::exception&) {
                 // Only whether the key was closed matters here.
             }
@@ -238,13 +238,13 @@ private slots:
     void keysAreOpenedReadOnly()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(KEY, "PATH", REG_SZ, "x");
+        fake.setValue(msinfoKey, "PATH", textType, "x");
         std::string keyVal;
-        QVERIFY(GetKeyValue(fake, RegistryWords::localMachine, KEY, "PATH", keyVal));
+        QVERIFY(GetKeyValue(fake, RegistryWords::localMachine, msinfoKey, "PATH", keyVal));
         GetKeyValue(fake, RegistryWords::localMachine, "SOFTWARE\\Missing", "PATH", keyVal);
         QCOMPARE(fake.accessMasks, (std::vector<std::uint32_t>{0x20019u, 0x20019u}));
         QCOMPARE(fake.roots, (std::vector<std::uint32_t>{0x80000002u, 0x80000002u}));
-        QCOMPARE(fake.openedKeyNames, (std::vector<std::string>{KEY, "SOFTWARE\\Missing"}));
+        QCOMPARE(fake.openedKeyNames, (std::vector<std::string>{msinfoKey, "SOFTWARE\\Missing"}));
     }
 };
 

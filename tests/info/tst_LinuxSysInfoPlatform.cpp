@@ -13,8 +13,8 @@
 
 namespace {
 
-const std::string FULL_PATH_KEY = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string FOLDER_KEY = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string fullPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
 void writeFile(const QString& path, const QByteArray& content, QFile::Permissions permissions)
 {
@@ -25,8 +25,8 @@ void writeFile(const QString& path, const QByteArray& content, QFile::Permission
     QVERIFY(file.setPermissions(permissions));
 }
 
-constexpr auto EXECUTABLE = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-constexpr auto PLAIN = QFile::ReadOwner | QFile::WriteOwner;
+constexpr auto executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr auto plain = QFile::ReadOwner | QFile::WriteOwner;
 
 // Whether every child this test process started has ended and been collected.
 bool noChildLeft()
@@ -57,10 +57,10 @@ private slots:
         QTemporaryDir second;
         QVERIFY(first.isValid() && second.isValid());
         // Earlier on PATH but later in the list, or not a runnable file: not chosen.
-        writeFile(first.filePath("kinfocenter"), "#!/bin/sh\n", EXECUTABLE);
-        writeFile(first.filePath("hardinfo2"), "#!/bin/sh\n", PLAIN);
+        writeFile(first.filePath("kinfocenter"), "#!/bin/sh\n", executable);
+        writeFile(first.filePath("hardinfo2"), "#!/bin/sh\n", plain);
         QVERIFY(QDir(first.path()).mkdir("hardinfo"));
-        writeFile(second.filePath("hardinfo"), "#!/bin/sh\n", EXECUTABLE);
+        writeFile(second.filePath("hardinfo"), "#!/bin/sh\n", executable);
 
         const std::string path = "relative/bin::" + first.path().toStdString() + ":"
                                  + second.path().toStdString() + "/";
@@ -78,21 +78,21 @@ private slots:
     {
         QTemporaryDir bin;
         QVERIFY(bin.isValid());
-        writeFile(bin.filePath("gnome-system-monitor"), "#!/bin/sh\n", EXECUTABLE);
+        writeFile(bin.filePath("gnome-system-monitor"), "#!/bin/sh\n", executable);
         const SearchPath searchPath(bin.path().toUtf8());
         LinuxSysInfoPlatform platform;
 
         std::string keyVal;
-        QVERIFY(GetKeyValue(platform, RegistryWords::localMachine, FULL_PATH_KEY, "PATH", keyVal));
+        QVERIFY(GetKeyValue(platform, RegistryWords::localMachine, fullPathKey, "PATH", keyVal));
         QCOMPARE(keyVal, bin.filePath("gnome-system-monitor").toStdString());
-        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, FULL_PATH_KEY, "MSINFO", keyVal));
-        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, FOLDER_KEY, "MSINFO", keyVal));
+        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, fullPathKey, "MSINFO", keyVal));
+        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, folderKey, "MSINFO", keyVal));
         QCOMPARE(keyVal, std::string());
 
         // The view is read-only: asking for write rights is refused.
         SysInfoPlatform::KeyHandle key = 0;
-        QCOMPARE(platform.openKey(RegistryWords::localMachine, FULL_PATH_KEY, 0x2003Fu, key), 5L);
-        QCOMPARE(platform.openKey(RegistryWords::localMachine, FULL_PATH_KEY, 0x20019u, key), 0L);
+        QCOMPARE(platform.openKey(RegistryWords::localMachine, fullPathKey, 0x2003Fu, key), 5L);
+        QCOMPARE(platform.openKey(RegistryWords::localMachine, fullPathKey, 0x20019u, key), 0L);
         // A buffer too small is told the size needed, as the registry does.
         unsigned char small[4] = {};
         std::uint32_t type = 0;
@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(platform.closeKey(key), 6L);
 
         const SearchPath nothingThere("/nonexistent-folder");
-        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, FULL_PATH_KEY, "PATH", keyVal));
+        QVERIFY(!GetKeyValue(platform, RegistryWords::localMachine, fullPathKey, "PATH", keyVal));
         QVERIFY(!StartSysInfo(platform));
     }
 
@@ -111,8 +111,8 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        writeFile(dir.filePath("MSINFO32.EXE"), "x", PLAIN);
-        writeFile(dir.filePath(".hidden"), "x", PLAIN);
+        writeFile(dir.filePath("MSINFO32.EXE"), "x", plain);
+        writeFile(dir.filePath(".hidden"), "x", plain);
         QVERIFY(QDir(dir.path()).mkdir("folder"));
         LinuxSysInfoPlatform platform;
         QVERIFY(platform.ordinaryFileExists(dir.filePath("MSINFO32.EXE").toStdString()));
@@ -132,10 +132,10 @@ private slots:
         const QString tool = dir.filePath("Program Files/Sys Info/sys info tool");
         const QString marker = dir.filePath("Program Files/Sys Info/marker");
         // Were the path split at its blanks, "Program" would be run instead.
-        writeFile(dir.filePath("Program"), "#!/bin/sh\necho wrong > \"$(dirname \"$0\")/wrong\"\n", EXECUTABLE);
+        writeFile(dir.filePath("Program"), "#!/bin/sh\necho wrong > \"$(dirname \"$0\")/wrong\"\n", executable);
         writeFile(tool, "#!/bin/sh\nprintf '%s %s' \"$#\" \"$0\" > \"$(dirname \"$0\")/marker.tmp\"\n"
                         "mv \"$(dirname \"$0\")/marker.tmp\" \"$(dirname \"$0\")/marker\"\n",
-                  EXECUTABLE);
+                  executable);
         QVERIFY(QDir::setCurrent(dir.path()));
 
         LinuxSysInfoPlatform platform;
@@ -152,7 +152,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        writeFile(dir.filePath("not runnable"), "#!/bin/sh\n", PLAIN);
+        writeFile(dir.filePath("not runnable"), "#!/bin/sh\n", plain);
         LinuxSysInfoPlatform platform;
         QVERIFY(!platform.startProgram(dir.filePath("no such tool").toStdString()));
         QVERIFY(!platform.startProgram(dir.filePath("not runnable").toStdString()));

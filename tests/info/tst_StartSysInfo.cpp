@@ -8,13 +8,13 @@
 
 namespace {
 
-const std::string FULL_PATH_KEY = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string FOLDER_KEY = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string TOOL = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
-const std::string FOLDER = "C:\\WINDOWS\\System32";
-const std::string CANDIDATE = "C:\\WINDOWS\\System32\\MSINFO32.EXE";
-constexpr std::uint32_t REG_SZ = 1;
-constexpr std::uint32_t REG_EXPAND_SZ = 2;
+const std::string fullPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string toolPath = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
+const std::string toolFolder = "C:\\WINDOWS\\System32";
+const std::string candidatePath = "C:\\WINDOWS\\System32\\MSINFO32.EXE";
+constexpr std::uint32_t textType = 1;
+constexpr std::uint32_t expandableTextType = 2;
 
 std::string withZero(const std::string& text)
 {
@@ -32,13 +32,13 @@ private slots:
     void fullPathIsStartedWithoutAnExistenceTest()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
-        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
-        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        fake.setValue(fullPathKey, "PATH", textType, withZero(toolPath));
+        fake.setValue(folderKey, "MSINFO", textType, withZero(toolFolder));
+        fake.files[candidatePath] = FakeSysInfoPlatform::FileKind::Ordinary;
         QVERIFY(StartSysInfo(fake));
-        QCOMPARE(fake.started, Strings{TOOL});
+        QCOMPARE(fake.started, Strings{toolPath});
         QVERIFY(fake.fileTests.empty());
-        QCOMPARE(fake.openedKeyNames, Strings{FULL_PATH_KEY});
+        QCOMPARE(fake.openedKeyNames, Strings{fullPathKey});
         QVERIFY(fake.stillOpen().empty());
     }
 
@@ -46,14 +46,14 @@ private slots:
     void fullPathThatFailsToStartIsUnavailable()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero("C:\\Gone\\msinfo32.exe"));
-        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
-        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        fake.setValue(fullPathKey, "PATH", textType, withZero("C:\\Gone\\msinfo32.exe"));
+        fake.setValue(folderKey, "MSINFO", textType, withZero(toolFolder));
+        fake.files[candidatePath] = FakeSysInfoPlatform::FileKind::Ordinary;
         fake.startSucceeds = false;
         QVERIFY(!StartSysInfo(fake));
         QCOMPARE(fake.startAttempts, Strings{"C:\\Gone\\msinfo32.exe"});
         QVERIFY(fake.started.empty());
-        QCOMPARE(fake.openedKeyNames, Strings{FULL_PATH_KEY});
+        QCOMPARE(fake.openedKeyNames, Strings{fullPathKey});
         QVERIFY(fake.fileTests.empty());
     }
 
@@ -75,13 +75,13 @@ private slots:
         QFETCH(int, kind);
         QFETCH(bool, startedIt);
         FakeSysInfoPlatform fake;
-        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
+        fake.setValue(folderKey, "MSINFO", textType, withZero(toolFolder));
         if (present)
-            fake.files[CANDIDATE] = static_cast<FakeSysInfoPlatform::FileKind>(kind);
+            fake.files[candidatePath] = static_cast<FakeSysInfoPlatform::FileKind>(kind);
         QCOMPARE(StartSysInfo(fake), startedIt);
-        QCOMPARE(fake.openedKeyNames, (Strings{FULL_PATH_KEY, FOLDER_KEY}));
-        QCOMPARE(fake.fileTests, Strings{CANDIDATE});
-        QCOMPARE(fake.started, startedIt ? Strings{CANDIDATE} : Strings{});
+        QCOMPARE(fake.openedKeyNames, (Strings{fullPathKey, folderKey}));
+        QCOMPARE(fake.fileTests, Strings{candidatePath});
+        QCOMPARE(fake.started, startedIt ? Strings{candidatePath} : Strings{});
         QCOMPARE(fake.startAttempts, fake.started);
         QVERIFY(fake.stillOpen().empty());
     }
@@ -90,10 +90,10 @@ private slots:
     void unterminatedFolderIsUsedWhole()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, FOLDER);
-        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        fake.setValue(folderKey, "MSINFO", textType, toolFolder);
+        fake.files[candidatePath] = FakeSysInfoPlatform::FileKind::Ordinary;
         QVERIFY(StartSysInfo(fake));
-        QCOMPARE(fake.started, Strings{CANDIDATE});
+        QCOMPARE(fake.started, Strings{candidatePath});
     }
 
     void neitherTryReadIsUnavailable_data()
@@ -110,16 +110,16 @@ private slots:
         QFETCH(long, folderOpen);
         FakeSysInfoPlatform fake;
         if (fullPathOpen != 2) {
-            fake.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
-            fake.keys[FULL_PATH_KEY].openResult = fullPathOpen;
+            fake.setValue(fullPathKey, "PATH", textType, withZero(toolPath));
+            fake.keys[fullPathKey].openResult = fullPathOpen;
         }
         if (folderOpen != 2) {
-            fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
-            fake.keys[FOLDER_KEY].openResult = folderOpen;
+            fake.setValue(folderKey, "MSINFO", textType, withZero(toolFolder));
+            fake.keys[folderKey].openResult = folderOpen;
         }
-        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        fake.files[candidatePath] = FakeSysInfoPlatform::FileKind::Ordinary;
         QVERIFY(!StartSysInfo(fake));
-        QCOMPARE(fake.openedKeyNames, (Strings{FULL_PATH_KEY, FOLDER_KEY}));
+        QCOMPARE(fake.openedKeyNames, (Strings{fullPathKey, folderKey}));
         QVERIFY(fake.fileTests.empty());
         QVERIFY(fake.startAttempts.empty());
     }
@@ -128,39 +128,39 @@ private slots:
     void fullPathOfAnotherTypeFailsToStart()
     {
         FakeSysInfoPlatform fake;
-        fake.setValue(FULL_PATH_KEY, "PATH", REG_EXPAND_SZ, withZero("%ProgramFiles%\\msinfo32.exe"));
-        fake.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
-        fake.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        fake.setValue(fullPathKey, "PATH", expandableTextType, withZero("%ProgramFiles%\\msinfo32.exe"));
+        fake.setValue(folderKey, "MSINFO", textType, withZero(toolFolder));
+        fake.files[candidatePath] = FakeSysInfoPlatform::FileKind::Ordinary;
         QVERIFY(!StartSysInfo(fake));
         QCOMPARE(fake.startAttempts, Strings{""});
-        QCOMPARE(fake.openedKeyNames, Strings{FULL_PATH_KEY});
+        QCOMPARE(fake.openedKeyNames, Strings{fullPathKey});
     }
 
     // An error on the way abandons the rest: a zero-size path is not followed by the folder.
     void errorOnTheWayIsUnavailable()
     {
         FakeSysInfoPlatform zeroSize;
-        zeroSize.setValue(FULL_PATH_KEY, "PATH", REG_SZ, "");
-        zeroSize.setValue(FOLDER_KEY, "MSINFO", REG_SZ, withZero(FOLDER));
-        zeroSize.files[CANDIDATE] = FakeSysInfoPlatform::FileKind::Ordinary;
+        zeroSize.setValue(fullPathKey, "PATH", textType, "");
+        zeroSize.setValue(folderKey, "MSINFO", textType, withZero(toolFolder));
+        zeroSize.files[candidatePath] = FakeSysInfoPlatform::FileKind::Ordinary;
         QVERIFY(!StartSysInfo(zeroSize));
-        QCOMPARE(zeroSize.openedKeyNames, Strings{FULL_PATH_KEY});
+        QCOMPARE(zeroSize.openedKeyNames, Strings{fullPathKey});
         QVERIFY(zeroSize.startAttempts.empty());
         QVERIFY(zeroSize.stillOpen().empty());
 
         FakeSysInfoPlatform folderZeroSize;
-        folderZeroSize.setValue(FOLDER_KEY, "MSINFO", REG_SZ, "");
+        folderZeroSize.setValue(folderKey, "MSINFO", textType, "");
         QVERIFY(!StartSysInfo(folderZeroSize));
         QVERIFY(folderZeroSize.fileTests.empty());
         QVERIFY(folderZeroSize.stillOpen().empty());
 
         FakeSysInfoPlatform startThrows;
-        startThrows.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
+        startThrows.setValue(fullPathKey, "PATH", textType, withZero(toolPath));
         startThrows.startThrows = true;
         QVERIFY(!StartSysInfo(startThrows));
 
         FakeSysInfoPlatform queryThrows;
-        queryThrows.setValue(FULL_PATH_KEY, "PATH", REG_SZ, withZero(TOOL));
+        queryThrows.setValue(fullPathKey, "PATH", textType, withZero(toolPath));
         queryThrows.queryThrows = true;
         QVERIFY(!StartSysInfo(queryThrows));
         QVERIFY(queryThrows.stillOpen().empty());

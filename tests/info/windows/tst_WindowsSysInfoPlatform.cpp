@@ -87,11 +87,11 @@ public:
     }
 };
 
-const std::string TEST_KEY = "SOFTWARE\\Nuvessa Tests\\Values";
-const std::string READ_ONLY_KEY = "SOFTWARE\\Nuvessa Tests\\Read Only";
-const std::string CLOSED_KEY = "SOFTWARE\\Nuvessa Tests\\Closed";
-const std::string FULL_PATH_KEY = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string FOLDER_KEY = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string testKey = "SOFTWARE\\Nuvessa Tests\\Values";
+const std::string readOnlyKey = "SOFTWARE\\Nuvessa Tests\\Read Only";
+const std::string closedKey = "SOFTWARE\\Nuvessa Tests\\Closed";
+const std::string fullPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
 HKEY createKey(const std::string& name, const char* securityDescriptor = nullptr)
 {
@@ -181,77 +181,77 @@ Read readValue(CountingPlatform& platform, const std::string& keyName, const std
 void registryCases()
 {
     CountingPlatform platform;
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, TEST_KEY.c_str());
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, testKey.c_str());
 
     // Missing key, missing value.
     Read r = readValue(platform, "SOFTWARE\\Nuvessa Tests\\No Such Key", "PATH");
     CHECK(!r.read && r.keyVal.empty() && !r.raised);
-    setValue(TEST_KEY, "Other", REG_SZ, std::string("x") + '\0');
-    r = readValue(platform, TEST_KEY, "PATH");
+    setValue(testKey, "Other", REG_SZ, std::string("x") + '\0');
+    r = readValue(platform, testKey, "PATH");
     CHECK(!r.read && r.keyVal.empty() && !r.raised);
 
     // Refused open: nobody may read the key.
-    createClosedKey(CLOSED_KEY);
-    r = readValue(platform, CLOSED_KEY, "PATH");
+    createClosedKey(closedKey);
+    r = readValue(platform, closedKey, "PATH");
     CHECK(!r.read && r.keyVal.empty() && !r.raised);
 
     // A key an ordinary user may only read is read: asking for write rights too would be refused.
     const std::string tool = "C:\\Program Files\\Tools\\msinfo32.exe";
-    createReadOnlyKeyWithPath(READ_ONLY_KEY, tool);
-    r = readValue(platform, READ_ONLY_KEY, "PATH");
+    createReadOnlyKeyWithPath(readOnlyKey, tool);
+    r = readValue(platform, readOnlyKey, "PATH");
     CHECK(r.read && r.keyVal == tool);
     HKEY writable = nullptr;
     const LONG withWriteRights =
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, READ_ONLY_KEY.c_str(), 0, 0x2003F, &writable);
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, readOnlyKey.c_str(), 0, 0x2003F, &writable);
     CHECK(withWriteRights == ERROR_ACCESS_DENIED);
     if (withWriteRights == ERROR_SUCCESS)
         RegCloseKey(writable);
 
     // The 1024-byte buffer: a value of 1024 bytes fits, one of 1025 does not.
-    setValue(TEST_KEY, "1024 bytes", REG_SZ, std::string(1023, 'b') + '\0');
-    r = readValue(platform, TEST_KEY, "1024 bytes");
+    setValue(testKey, "1024 bytes", REG_SZ, std::string(1023, 'b') + '\0');
+    r = readValue(platform, testKey, "1024 bytes");
     CHECK(r.read && r.keyVal == std::string(1023, 'b'));
-    setValue(TEST_KEY, "1025 bytes", REG_SZ, std::string(1024, 'c') + '\0');
-    r = readValue(platform, TEST_KEY, "1025 bytes");
+    setValue(testKey, "1025 bytes", REG_SZ, std::string(1024, 'c') + '\0');
+    r = readValue(platform, testKey, "1025 bytes");
     CHECK(!r.read && r.keyVal.empty() && !r.raised);
-    setValue(TEST_KEY, "1025 bytes unterminated", REG_SZ, std::string(1025, 'c'));
-    r = readValue(platform, TEST_KEY, "1025 bytes unterminated");
+    setValue(testKey, "1025 bytes unterminated", REG_SZ, std::string(1025, 'c'));
+    r = readValue(platform, testKey, "1025 bytes unterminated");
     CHECK(!r.read && r.keyVal.empty() && !r.raised);
     // Binary data passes unconverted: exactly the buffer's size is read, one byte more is not.
-    setValue(TEST_KEY, "1024 binary bytes", REG_BINARY, std::string(1024, 'x'));
-    r = readValue(platform, TEST_KEY, "1024 binary bytes", "as it came in");
+    setValue(testKey, "1024 binary bytes", REG_BINARY, std::string(1024, 'x'));
+    r = readValue(platform, testKey, "1024 binary bytes", "as it came in");
     CHECK(r.read && r.keyVal == "as it came in");
-    setValue(TEST_KEY, "1025 binary bytes", REG_BINARY, std::string(1025, 'x'));
-    r = readValue(platform, TEST_KEY, "1025 binary bytes", "as it came in");
+    setValue(testKey, "1025 binary bytes", REG_BINARY, std::string(1025, 'x'));
+    r = readValue(platform, testKey, "1025 binary bytes", "as it came in");
     CHECK(!r.read && r.keyVal.empty() && !r.raised);
     // The ANSI query may add the zero that an unterminated text lacks, and then
     // needs 1025 bytes for it: the text is either read whole or refused, never cut.
-    setValue(TEST_KEY, "1024 bytes unterminated", REG_SZ, std::string(1024, 'a'));
-    r = readValue(platform, TEST_KEY, "1024 bytes unterminated");
+    setValue(testKey, "1024 bytes unterminated", REG_SZ, std::string(1024, 'a'));
+    r = readValue(platform, testKey, "1024 bytes unterminated");
     CHECK((r.read && r.keyVal == std::string(1024, 'a')) || (!r.read && r.keyVal.empty() && !r.raised));
     std::printf("An unterminated text of 1024 bytes is %s.\n", r.read ? "read whole" : "too long");
 
     // Text with and without its terminating zero.
-    setValue(TEST_KEY, "Terminated", REG_SZ, tool + '\0');
-    r = readValue(platform, TEST_KEY, "Terminated");
+    setValue(testKey, "Terminated", REG_SZ, tool + '\0');
+    r = readValue(platform, testKey, "Terminated");
     CHECK(r.read && r.keyVal == tool);
-    setValue(TEST_KEY, "Unterminated", REG_SZ, tool);
-    r = readValue(platform, TEST_KEY, "Unterminated");
+    setValue(testKey, "Unterminated", REG_SZ, tool);
+    r = readValue(platform, testKey, "Unterminated");
     CHECK(r.read && r.keyVal == tool);
 
     // A value without data raises an error.
-    setValue(TEST_KEY, "Empty", REG_SZ, "");
-    r = readValue(platform, TEST_KEY, "Empty");
+    setValue(testKey, "Empty", REG_SZ, "");
+    r = readValue(platform, testKey, "Empty");
     CHECK(r.raised && r.keyVal == "before");
 
     // A number becomes a hexadecimal literal.
-    setValue(TEST_KEY, "Number", REG_DWORD, std::string("\x78\x56\x34\x12", 4));
-    r = readValue(platform, TEST_KEY, "Number");
+    setValue(testKey, "Number", REG_DWORD, std::string("\x78\x56\x34\x12", 4));
+    r = readValue(platform, testKey, "Number");
     CHECK(r.read && r.keyVal == "&h12345678");
 
     // Another type is read but keeps the text given.
-    setValue(TEST_KEY, "Expandable", REG_EXPAND_SZ, std::string("%SystemRoot%\\msinfo32.exe") + '\0');
-    r = readValue(platform, TEST_KEY, "Expandable", "as it came in");
+    setValue(testKey, "Expandable", REG_EXPAND_SZ, std::string("%SystemRoot%\\msinfo32.exe") + '\0');
+    r = readValue(platform, testKey, "Expandable", "as it came in");
     CHECK(r.read && r.keyVal == "as it came in");
 
     CHECK(platform.everyKeyClosed());
@@ -367,8 +367,8 @@ void launcherCases()
     CHECK(!exists(decoy + ".started"));
 
     // StartSysInfo over the two registry locations.
-    deleteValue(FULL_PATH_KEY, "PATH");
-    deleteValue(FOLDER_KEY, "MSINFO");
+    deleteValue(fullPathKey, "PATH");
+    deleteValue(folderKey, "MSINFO");
     {
         CountingPlatform counting;
         CHECK(!StartSysInfo(counting));
@@ -378,8 +378,8 @@ void launcherCases()
 
     // Try 1's path is started without an existence test.
     copyStandIn(standIn, tool);
-    setValue(FULL_PATH_KEY, "PATH", REG_SZ, tool + '\0');
-    setValue(FOLDER_KEY, "MSINFO", REG_SZ, located + '\0');
+    setValue(fullPathKey, "PATH", REG_SZ, tool + '\0');
+    setValue(folderKey, "MSINFO", REG_SZ, located + '\0');
     {
         CountingPlatform counting;
         CHECK(StartSysInfo(counting));
@@ -390,7 +390,7 @@ void launcherCases()
 
     // Try 1 names a missing file: unavailable, and try 2 is not consulted.
     const std::string missing = work + "\\Gone\\msinfo32.exe";
-    setValue(FULL_PATH_KEY, "PATH", REG_SZ, missing + '\0');
+    setValue(fullPathKey, "PATH", REG_SZ, missing + '\0');
     {
         CountingPlatform counting;
         CHECK(!StartSysInfo(counting));
@@ -400,7 +400,7 @@ void launcherCases()
     }
 
     // Try 1 of another type counts as read, with an empty path that cannot start.
-    setValue(FULL_PATH_KEY, "PATH", REG_EXPAND_SZ, tool + '\0');
+    setValue(fullPathKey, "PATH", REG_EXPAND_SZ, tool + '\0');
     {
         CountingPlatform counting;
         CHECK(!StartSysInfo(counting));
@@ -409,17 +409,17 @@ void launcherCases()
     }
 
     // Try 1 missing: the folder of try 2 decides, written with and without its zero.
-    deleteValue(FULL_PATH_KEY, "PATH");
+    deleteValue(fullPathKey, "PATH");
     for (const std::string& stored : {located + '\0', located}) {
         copyStandIn(standIn, located + "\\MSINFO32.EXE");
-        setValue(FOLDER_KEY, "MSINFO", REG_SZ, stored);
+        setValue(folderKey, "MSINFO", REG_SZ, stored);
         CountingPlatform counting;
         CHECK(StartSysInfo(counting));
         CHECK(waitForStart(located + "\\MSINFO32.EXE") == startedAlone(located + "\\MSINFO32.EXE"));
         CHECK(counting.everyKeyClosed() && counting.onlyReadRightsAsked());
     }
     for (const std::string& folder : {empty, hidden, system, folderOnly}) {
-        setValue(FOLDER_KEY, "MSINFO", REG_SZ, folder + '\0');
+        setValue(folderKey, "MSINFO", REG_SZ, folder + '\0');
         CountingPlatform counting;
         CHECK(!StartSysInfo(counting));
         CHECK(counting.startAttempts.empty());
