@@ -58,12 +58,17 @@ median() { # column file
   sort -n -k"$1" "$2" | awk -v c="$1" '{v[NR] = $c} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
 
-printf '%-40s %12s %12s %8s\n' "median of $runs alternating runs" nuvessa bare ratio
+# Beside the ratio of the medians, the median of the ratios of neighbouring
+# runs: other work on a shared machine weighs on both runs of a pair alike.
+printf '%-40s %10s %10s %8s %8s\n' "median of $runs alternating runs" nuvessa bare ratio "paired"
 row() { # what column baseline-file baseline-name
-  local n b
+  local n b p
   n="$(median "$2" "$scratch/nuvessa")"
   b="$(median "$2" "$scratch/$3")"
-  awk -v w="$1" -v n="$n" -v b="$b" -v k="$4" 'BEGIN {printf "%-40s %12.1f %12.1f %8.3f  (%s)\n", w, n, b, n / b, k}'
+  paste -d' ' "$scratch/nuvessa" "$scratch/$3" | awk -v c="$2" '{print $c / $(c + 3)}' >"$scratch/ratios"
+  p="$(median 1 "$scratch/ratios")"
+  awk -v w="$1" -v n="$n" -v b="$b" -v p="$p" -v k="$4" \
+    'BEGIN {printf "%-40s %10.1f %10.1f %8.3f %8.3f  (%s)\n", w, n, b, n / b, p, k}'
 }
 row "start until first window on screen, ms" 1 bare bare_qt_window
 row "key until next window on screen, ms" 2 two bare_two_windows
