@@ -22,6 +22,9 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButt
 
 QString OptionButton::spokenCaption(const QString& caption)
 {
+    // Most captions hold a single finding, with no run of blanks to look at.
+    if (!caption.contains(QLatin1String("  ")))
+        return caption;
     static const QRegularExpression runBetweenFindings(QStringLiteral("(\\S) {2,}(?=\\S)"));
     QString spoken;
     qsizetype from = 0;
@@ -58,7 +61,7 @@ QList<OptionButton*> OptionButton::group() const
 void OptionButton::describePlace(bool withQuestion)
 {
     const QList<OptionButton*> options = group();
-    QString place = tr("%1 of %2").arg(options.indexOf(this) + 1).arg(options.size());
+    QString place = tr("%1 of %2").arg(QString::number(options.indexOf(this) + 1), QString::number(options.size()));
     if (withQuestion && !m_question.isEmpty())
         place += QStringLiteral(". ") + m_question;
     if (accessibleDescription() != place)
