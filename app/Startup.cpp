@@ -7,9 +7,6 @@
 #include "app/StartupGuards.h"
 
 #include <QApplication>
-#include <QFontDatabase>
-
-#include <future>
 
 void prepareScreens()
 {
@@ -28,10 +25,6 @@ int runProgram(int argc, char** argv)
     // A hidden main window keeps the program running; it ends when no screen is loaded.
     QApplication::setQuitOnLastWindowClosed(false);
     prepareScreens();
-    // Reading the system's fonts takes some milliseconds that the splash
-    // screen's first text would wait for; they are read while its window is
-    // being made. The font database serialises its own use.
-    const std::future<void> fontsRead = std::async(std::launch::async, [] { QFontDatabase::families(); });
     ScreenRegistry::instance().show(ScreenKind::frmSplash);
     return QApplication::exec();
 }
