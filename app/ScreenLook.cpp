@@ -71,9 +71,13 @@ void setTextColour(QWidget* control, Colour colour)
 
 QIcon screenIcon()
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/nuvessa/icon-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/nuvessa/icon-32.png"), QSize(32, 32));
+    // Read from its files once; every screen then shares the same decoded pictures.
+    static const QIcon icon = [] {
+        QIcon fromFiles;
+        fromFiles.addFile(QStringLiteral(":/nuvessa/icon-16.png"), QSize(16, 16));
+        fromFiles.addFile(QStringLiteral(":/nuvessa/icon-32.png"), QSize(32, 32));
+        return fromFiles;
+    }();
     return icon;
 }
 

@@ -174,10 +174,19 @@ void X11WindowManager::keepOffTaskbar(QWidget* window)
     if (!connection)
         return;
     // Set before the window is mapped, the toolkit keeps these states beside its own.
-    const uint32_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                               atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    // The three names are asked for together, so the program waits for one answer, not three.
+    const char* const names[] = {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE"};
+    xcb_intern_atom_cookie_t cookies[3];
+    for (int i = 0; i < 3; ++i)
+        cookies[i] = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
+    uint32_t atoms[3];
+    for (int i = 0; i < 3; ++i) {
+        const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookies[i], nullptr));
+        atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    const uint32_t states[] = {atoms[0], atoms[1]};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+                        atoms[2], XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
 

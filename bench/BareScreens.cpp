@@ -67,6 +67,40 @@ void sizeAndCentre(QWidget* window, double factor)
     window->move(display.center() - window->rect().center());
 }
 
+QWidget* splashScreen(const QString& picturePath)
+{
+    auto* window = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window->setFixedSize(492, 283);
+    auto* frame = new QLabel(window);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setGeometry(10, 4, 472, 270);
+    auto* picture = new QLabel(frame);
+    picture->setGeometry(16, 80, 129, 105);
+    picture->setScaledContents(true);
+    QImageReader reader(picturePath);
+    reader.setScaledSize(picture->size());
+    picture->setPixmap(QPixmap::fromImage(reader.read()));
+    struct Line {
+        const char* text;
+        QRect place;
+        double points;
+    };
+    const Line lines[] = {
+        {"Decision aid", {168, 40, 138, 22}, 14.25},
+        {"Nuvessa", {168, 72, 258, 29}, 18},
+        {"Problems in pregnancy", {160, 128, 249, 17}, 9.75},
+        {"For doctors in obstetric practice", {160, 152, 297, 17}, 8.25},
+        {"Windows 95, 98, ME", {176, 176, 151, 19}, 12},
+        {"Version 1.0", {184, 200, 70, 16}, 9.75},
+        {"Supports, and does not replace, the clinical judgement of a qualified doctor.", {8, 240, 457, 17}, 8.25},
+    };
+    for (const Line& line : lines)
+        label(frame, QString::fromLatin1(line.text), line.place, face("Arial", line.points));
+    const QRect display = QGuiApplication::primaryScreen()->geometry();
+    window->move(display.center() - window->rect().center());
+    return window;
+}
+
 QWidget* mainWindow(const QString& picturePath)
 {
     QWidget* window = cyanWindow(QStringLiteral("Nuvessa"));

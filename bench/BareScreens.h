@@ -9,6 +9,10 @@ struct QuestionScreenContent;
 // program's own machinery: the floor each figure of the program is set against.
 namespace BareScreens {
 
+// A frameless window with the splash screen's box, picture and seven lines of
+// text at their places, centred on the display.
+QWidget* splashScreen(const QString& picturePath);
+
 // A window with the main window's controls: two labels, four buttons, the
 // editable list of 73 topics, a line and the picture, sized to 0.95 of the display.
 QWidget* mainWindow(const QString& picturePath);

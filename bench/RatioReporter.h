@@ -16,6 +16,7 @@ public:
 private:
     struct Figures {
         double real = 0; // the measured part of an iteration, in ms
+        double cpu = 0;  // the processor time of that part, in ms
     };
     struct Pair {
         Figures nuvessa;

@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
-# Start-up of nuvessa against a bare Qt program that shows one window holding
-# one line of text, under Xvfb, in alternating runs: the whole-process time from
-# start until the first window is on screen (the splash screen), the time from
-# a key on it until the next window is on screen (the main window), and the
-# peak memory of each run (/usr/bin/time -v). Prints medians and ratios.
+# Start-up of nuvessa against two bare Qt programs, under Xvfb, in alternating
+# runs: the whole-process time from start until the first window is on screen
+# (the splash screen), the time from a key on it until the next window is on
+# screen (the main window), and the peak memory of each run (/usr/bin/time -v).
+# Prints medians and ratios.
+#
+# The bare programs: bare_qt_window shows one window holding one line of text,
+# and on a key a second one, the floor for the start-up; bare_two_windows shows
+# the splash screen's controls and then a window of the main window's size
+# holding its controls, the floor for the main window and for memory.
+#
+# All three run on one private session bus, so that none of them looks for a
+# bus the others do not.
 #
 # Usage: bench/startup.sh [BUILD-DIR] [RUNS]     (defaults: build/default, 21)
-# Needs the targets nuvessa, bare_qt_window and startup_probe built.
+# Needs the targets nuvessa, bare_qt_window, bare_two_windows and startup_probe built.
 set -euo pipefail
 build="$(cd "${1:-build/default}" && pwd)"
 runs="${2:-21}"
 
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
+fi
+if [ -z "${NUVESSA_STARTUP_BUS:-}" ]; then
+  NUVESSA_STARTUP_BUS=1 exec dbus-run-session -- "$0" "$build" "$runs"
 fi
 
 probe="$build/bench/startup_probe"
@@ -29,29 +40,37 @@ measure() {
   echo "$times $peak"
 }
 
-# A first run of each warms the disk cache and the font cache for both alike.
+# A first run of each warms the disk cache and the font cache for all alike.
 measure space alt+e "$build/nuvessa" >/dev/null
 measure space q "$build/bench/bare_qt_window" >/dev/null
+measure space q "$build/bench/bare_two_windows" >/dev/null
 
 : >"$scratch/nuvessa"
 : >"$scratch/bare"
+: >"$scratch/two"
 for ((run = 1; run <= runs; run++)); do
   measure space alt+e "$build/nuvessa" >>"$scratch/nuvessa"
   measure space q "$build/bench/bare_qt_window" >>"$scratch/bare"
+  measure space q "$build/bench/bare_two_windows" >>"$scratch/two"
 done
 
 median() { # column file
   sort -n -k"$1" "$2" | awk -v c="$1" '{v[NR] = $c} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
 
-printf '%-40s %12s %12s %8s\n' "median of $runs alternating runs" nuvessa "bare Qt" ratio
-for column in 1 2 3; do
-  case $column in
-    1) what="start until first window on screen, ms" ;;
-    2) what="key until next window on screen, ms" ;;
-    3) what="peak memory, kB" ;;
-  esac
-  n="$(median $column "$scratch/nuvessa")"
-  b="$(median $column "$scratch/bare")"
-  awk -v w="$what" -v n="$n" -v b="$b" 'BEGIN {printf "%-40s %12.1f %12.1f %8.2f\n", w, n, b, n / b}'
-done
+# Beside the ratio of the medians, the median of the ratios of neighbouring
+# runs: other work on a shared machine weighs on both runs of a pair alike.
+printf '%-40s %10s %10s %8s %8s\n' "median of $runs alternating runs" nuvessa bare ratio "paired"
+row() { # what column baseline-file baseline-name
+  local n b p
+  n="$(median "$2" "$scratch/nuvessa")"
+  b="$(median "$2" "$scratch/$3")"
+  paste -d' ' "$scratch/nuvessa" "$scratch/$3" | awk -v c="$2" '{print $c / $(c + 3)}' >"$scratch/ratios"
+  p="$(median 1 "$scratch/ratios")"
+  awk -v w="$1" -v n="$n" -v b="$b" -v p="$p" -v k="$4" \
+    'BEGIN {printf "%-40s %10.1f %10.1f %8.3f %8.3f  (%s)\n", w, n, b, n / b, p, k}'
+}
+row "start until first window on screen, ms" 1 bare bare_qt_window
+row "key until next window on screen, ms" 2 two bare_two_windows
+row "peak memory, kB" 3 two bare_two_windows
+row "peak memory, kB" 3 bare bare_qt_window

@@ -22,6 +22,9 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButt
 
 QString OptionButton::spokenCaption(const QString& caption)
 {
+    // Most captions hold a single finding, with no run of blanks to look at.
+    if (!caption.contains(QLatin1String("  ")))
+        return caption;
     static const QRegularExpression runBetweenFindings(QStringLiteral("(\\S) {2,}(?=\\S)"));
     QString spoken;
     qsizetype from = 0;
@@ -58,7 +61,7 @@ QList<OptionButton*> OptionButton::group() const
 void OptionButton::describePlace(bool withQuestion)
 {
     const QList<OptionButton*> options = group();
-    QString place = tr("%1 of %2").arg(options.indexOf(this) + 1).arg(options.size());
+    QString place = tr("%1 of %2").arg(QString::number(options.indexOf(this) + 1), QString::number(options.size()));
     if (withQuestion && !m_question.isEmpty())
         place += QStringLiteral(". ") + m_question;
     if (accessibleDescription() != place)
@@ -134,7 +137,8 @@ QRect OptionButton::captionArea() const
 QString OptionButton::textToLayOut(int width) const
 {
     const QString caption = text();
-    if (QFontMetricsF(font()).horizontalAdvance(caption) <= width)
+    // Without a run of blanks there is nowhere to break first; measuring can wait for the layout.
+    if (!caption.contains(QLatin1String("  ")) || QFontMetricsF(font()).horizontalAdvance(caption) <= width)
         return caption;
     // A run of blanks separates findings the caption means to stand on lines
     // of their own; when the caption must break at all, it breaks there first.
@@ -159,35 +163,52 @@ void OptionButton::layOut(QTextLayout& layout, int width)
     layout.endLayout();
 }
 
-OptionButton::BrokenCaption OptionButton::breakCaption(int width) const
+const OptionButton::LaidOutCaption& OptionButton::laidOutCaption(int width) const
 {
-    BrokenCaption broken;
-    const QString shown = textToLayOut(width);
-    QTextLayout layout(shown, font());
+    const QString caption = text();
+    LaidOutCaption& laidOut = m_laidOut;
+    if (laidOut.layout && laidOut.width == width && laidOut.caption == caption && laidOut.font == font())
+        return laidOut;
+    laidOut.caption = caption;
+    laidOut.font = font();
+    laidOut.width = width;
+    QTextLayout& layout = laidOut.layout.emplace(textToLayOut(width), laidOut.font);
+    // Kept shaped, so that a repaint draws without shaping the caption again.
+    layout.setCacheEnabled(true);
     layOut(layout, width);
+    laidOut.height = 0;
+    laidOut.widest = 0;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        broken.lines.append(shown.mid(line.textStart(), line.textLength()).remove(QChar(QChar::LineSeparator)));
-        broken.height += line.height();
+        laidOut.height += line.height();
         // Blanks that end a line hang past its edge and are not counted.
-        broken.widest = std::max(broken.widest, line.naturalTextWidth());
+        laidOut.widest = std::max(laidOut.widest, line.naturalTextWidth());
     }
-    return broken;
+    laidOut.blockHeight = layout.boundingRect().height();
+    return laidOut;
 }
 
 QStringList OptionButton::shownLines() const
 {
-    return breakCaption(captionArea().width() - 2 * focusMargin).lines;
+    // Together the lines give back the caption, the forced breaks taken out.
+    const QTextLayout& layout = *laidOutCaption(captionArea().width() - 2 * focusMargin).layout;
+    const QString shown = layout.text();
+    QStringList lines;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        lines.append(shown.mid(line.textStart(), line.textLength()).remove(QChar(QChar::LineSeparator)));
+    }
+    return lines;
 }
 
 int OptionButton::linesHeight() const
 {
-    return static_cast<int>(std::ceil(breakCaption(captionArea().width() - 2 * focusMargin).height));
+    return static_cast<int>(std::ceil(laidOutCaption(captionArea().width() - 2 * focusMargin).height));
 }
 
 int OptionButton::widestLine() const
 {
-    return static_cast<int>(std::ceil(breakCaption(captionArea().width() - 2 * focusMargin).widest));
+    return static_cast<int>(std::ceil(laidOutCaption(captionArea().width() - 2 * focusMargin).widest));
 }
 
 void OptionButton::paintEvent(QPaintEvent*)
@@ -202,22 +223,18 @@ void OptionButton::paintEvent(QPaintEvent*)
     style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &indicator, &painter, this);
 
     const QRect area = captionArea().adjusted(focusMargin, 0, -focusMargin, 0);
-    QTextLayout layout(textToLayOut(area.width()), font());
-    layOut(layout, area.width());
-    const qreal blockHeight = layout.boundingRect().height();
-    qreal widest = 0;
-    for (int i = 0; i < layout.lineCount(); ++i)
-        widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+    const LaidOutCaption& laidOut = laidOutCaption(area.width());
+    const qreal blockHeight = laidOut.blockHeight;
 
     // The lines stand as one block, centred on the button's height.
     const QPointF origin(area.left(), area.top() + (area.height() - blockHeight) / 2);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    layout.draw(&painter, origin);
+    laidOut.layout->draw(&painter, origin);
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = QRectF(origin, QSizeF(widest, blockHeight)).toAlignedRect().adjusted(-focusMargin, 0, focusMargin, 0);
+        focus.rect = QRectF(origin, QSizeF(laidOut.widest, blockHeight)).toAlignedRect().adjusted(-focusMargin, 0, focusMargin, 0);
         focus.backgroundColor = palette().color(QPalette::Window);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QRadioButton>
 #include <QStringList>
+#include <QTextLayout>
 
-class QTextLayout;
+#include <optional>
 
 // An option button whose caption breaks into lines at word boundaries within
 // the button's width, as the screen designs expect, and keeps every blank of
@@ -51,15 +53,22 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    struct BrokenCaption {
-        QStringList lines;
+    // The caption laid out at one width of caption area. Placing the button
+    // and every paint ask for it, so it is kept until the caption, the font
+    // or the width changes.
+    struct LaidOutCaption {
+        QString caption;
+        QFont font;
+        int width = -1;
+        std::optional<QTextLayout> layout;
         qreal height = 0;
         qreal widest = 0;
+        qreal blockHeight = 0;
     };
     // The caption with its forced line breaks, for a given width of caption area.
     QString textToLayOut(int width) const;
     static void layOut(QTextLayout& layout, int width);
-    BrokenCaption breakCaption(int width) const;
+    const LaidOutCaption& laidOutCaption(int width) const;
     int captionLeft() const;
     // Moves the focus by `step` options, round the ends; the selection
     // follows when this option is selected, as the toolkit's arrows do.
@@ -68,4 +77,5 @@ private:
 
     QString m_question;
     bool m_arrivingByArrow = false;
+    mutable LaidOutCaption m_laidOut;
 };
