@@ -113,7 +113,7 @@ void OptionButton::focusInEvent(QFocusEvent* event)
 void OptionButton::placeAt(const QRect& designPlace)
 {
     setGeometry(designPlace);
-    const int needed = linesHeight() + 2 * focusMargin;
+    const int needed = static_cast<int>(std::ceil(shownCaption().height)) + 2 * focusMargin;
     if (needed <= designPlace.height())
         return;
     const int extra = needed - designPlace.height();
@@ -188,27 +188,9 @@ const OptionButton::LaidOutCaption& OptionButton::laidOutCaption(int width) cons
     return laidOut;
 }
 
-QStringList OptionButton::shownLines() const
+const OptionButton::LaidOutCaption& OptionButton::shownCaption() const
 {
-    // Together the lines give back the caption, the forced breaks taken out.
-    const QTextLayout& layout = *laidOutCaption(captionArea().width() - 2 * focusMargin).layout;
-    const QString shown = layout.text();
-    QStringList lines;
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        lines.append(shown.mid(line.textStart(), line.textLength()).remove(QChar(QChar::LineSeparator)));
-    }
-    return lines;
-}
-
-int OptionButton::linesHeight() const
-{
-    return static_cast<int>(std::ceil(laidOutCaption(captionArea().width() - 2 * focusMargin).height));
-}
-
-int OptionButton::widestLine() const
-{
-    return static_cast<int>(std::ceil(laidOutCaption(captionArea().width() - 2 * focusMargin).widest));
+    return laidOutCaption(captionArea().width() - 2 * focusMargin);
 }
 
 void OptionButton::paintEvent(QPaintEvent*)

@@ -37,15 +37,6 @@ public:
     // caption is never cut off and stays centred where the design put it.
     void placeAt(const QRect& designPlace);
 
-    // The caption as it breaks into lines at the button's width; together
-    // they give back the caption character for character.
-    QStringList shownLines() const;
-    // The height the lines take, and the widest of them, in pixels.
-    int linesHeight() const;
-    int widestLine() const;
-    // Room left for the caption beside the round indicator.
-    QRect captionArea() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
@@ -53,6 +44,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // The tests read how the caption was laid out, which nothing else needs to know.
+    friend class OptionButtonProbe;
+
     // The caption laid out at one width of caption area. Placing the button
     // and every paint ask for it, so it is kept until the caption, the font
     // or the width changes.
@@ -69,7 +63,11 @@ private:
     QString textToLayOut(int width) const;
     static void layOut(QTextLayout& layout, int width);
     const LaidOutCaption& laidOutCaption(int width) const;
+    // The caption as it is laid out at the button's present width.
+    const LaidOutCaption& shownCaption() const;
     int captionLeft() const;
+    // Room left for the caption beside the round indicator.
+    QRect captionArea() const;
     // Moves the focus by `step` options, round the ends; the selection
     // follows when this option is selected, as the toolkit's arrows do.
     void moveInGroup(int step);

@@ -11,6 +11,7 @@
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreen.h"
 #include "screens/anemia/QuestionScreenContent.h"
+#include "support/OptionButtonProbe.h"
 #include "support/ScreenTestHelpers.h"
 
 #include <QAccessible>
@@ -217,8 +218,9 @@ void tst_QuestionScreen::controlsStandWhereDesignedAndShowWhole()
         QVERIFY(option->geometry().contains(designed));
         QVERIFY(qAbs(option->geometry().center().y() - designed.center().y()) <= 1);
         // The caption shows whole: its lines fit in both directions.
-        QVERIFY2(option->linesHeight() <= option->height(), qPrintable(option->objectName()));
-        QVERIFY2(option->widestLine() <= option->captionArea().width(), qPrintable(option->objectName()));
+        QVERIFY2(OptionButtonProbe::linesHeight(option) <= option->height(), qPrintable(option->objectName()));
+        QVERIFY2(OptionButtonProbe::widestLine(option) <= OptionButtonProbe::captionArea(option).width(),
+                 qPrintable(option->objectName()));
     }
     QCOMPARE(findControl<QPushButton>(window, "cmdOK")->geometry(), Twips::toPixels(content.cmdOK.place));
     QCOMPARE(findControl<QPushButton>(window, "cmdHome")->geometry(), Twips::toPixels(content.cmdHome.place));
@@ -350,17 +352,17 @@ void tst_QuestionScreen::blanksInCaptionsSurvive()
         QVERIFY(spoken.contains(QStringLiteral(", ")) && !spoken.contains(QStringLiteral("  ")));
         QCOMPARE(QString(spoken).remove(QLatin1Char(',')), QString(row.caption).remove(QLatin1Char(',')).simplified());
         // The lines shown give back the caption, blank for blank.
-        QCOMPARE(option->shownLines().join(QString()), row.caption);
+        QCOMPARE(OptionButtonProbe::shownLines(option).join(QString()), row.caption);
         startClean();
     }
 
     // The two findings of FormAnemia3 stand on lines of their own, the run of
     // blanks ending the first line.
     QuestionScreen* window = open(3);
-    QCOMPARE(optionNumbered(window, 1)->shownLines(),
+    QCOMPARE(OptionButtonProbe::shownLines(optionNumbered(window, 1)),
              (QStringList{QStringLiteral("Retic count elevated             "),
                           QStringLiteral("Free RBC protoporphyrin elevated")}));
-    QCOMPARE(optionNumbered(window, 2)->shownLines(),
+    QCOMPARE(OptionButtonProbe::shownLines(optionNumbered(window, 2)),
              (QStringList{QStringLiteral("Retic count normal                  "),
                           QStringLiteral("Free RBC protoporphyrin normal")}));
 }
@@ -397,7 +399,7 @@ void tst_QuestionScreen::clickOnCaptionSelects()
     QVERIFY(window);
     OptionButton* option = optionNumbered(window, 1);
     // Far right on the second line of the caption, well away from the indicator.
-    const QPoint onCaption(option->captionArea().right() - 4, option->height() - 6);
+    const QPoint onCaption(OptionButtonProbe::captionArea(option).right() - 4, option->height() - 6);
     QTest::mouseClick(option, Qt::LeftButton, {}, onCaption);
     QVERIFY(option->isChecked());
 }
