@@ -21,16 +21,9 @@ class OptionButton : public QRadioButton {
 public:
     OptionButton(const QString& caption, QWidget* parent);
 
-    // The caption as speech and braille should have it: a run of blanks that
-    // stands between two findings becomes a pause, ", ", or a lone blank
-    // where a comma or full stop already ends the first finding.
-    static QString spokenCaption(const QString& caption);
-
     // The question the group answers, told to a screen reader as the focus
     // comes into the group from elsewhere.
     void setQuestion(const QString& question);
-    // The options of this button's group, Option1 first.
-    QList<OptionButton*> group() const;
 
     // Puts the button at its design place. Should its lines need more height
     // than the place gives, the button grows evenly above and below, so its
@@ -46,6 +39,13 @@ protected:
 private:
     // The tests read how the caption was laid out, which nothing else needs to know.
     friend class OptionButtonProbe;
+
+    // The caption as speech and braille should have it: a run of blanks that
+    // stands between two findings becomes a pause, ", ", or a lone blank
+    // where a comma or full stop already ends the first finding.
+    static QString spokenCaption(const QString& caption);
+    // The options of this button's group, Option1 first.
+    QList<OptionButton*> group() const;
 
     // The caption laid out at one width of caption area. Placing the button
     // and every paint ask for it, so it is kept until the caption, the font
