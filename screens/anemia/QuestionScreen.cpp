@@ -9,11 +9,27 @@
 #include "screens/anemia/OptionButton.h"
 #include "screens/anemia/QuestionScreenDesign.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
 #include <string_view>
+
+namespace {
+// The height a label's text takes wrapped at the label's width. The texts are
+// fixed and so are their faces, so each is measured once in a run: a screen
+// opened again on a later walk is not laid out twice.
+int wrappedHeight(const QLabel* label)
+{
+    static QHash<QString, int> measured;
+    const QString key = label->text() + QChar(0) + label->font().key() + QChar(0) + QString::number(label->width());
+    const auto known = measured.constFind(key);
+    if (known != measured.constEnd())
+        return *known;
+    return *measured.insert(key, label->heightForWidth(label->width()));
+}
+} // namespace
 
 QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemiaScreenContent(kind))
 {
@@ -30,7 +46,7 @@ QuestionScreen::QuestionScreen(ScreenKind kind) : Screen(kind), m_content(anemia
         control->setAccessibleName(control->text());
         // A text that takes more lines than its design height allows shows
         // whole: the label grows downward rather than cut off its last line.
-        const int needed = control->heightForWidth(control->width());
+        const int needed = wrappedHeight(control);
         if (needed > control->height())
             control->resize(control->width(), needed);
     }
