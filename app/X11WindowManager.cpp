@@ -11,9 +11,14 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -36,11 +41,36 @@ xcb_connection_t* x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+// The atoms of these names. An atom never changes while the connection lasts,
+// and every screen that loads asks for the same ones, so each name is asked of
+// the X server once; names not yet known are asked together, one wait for all.
+template <std::size_t N>
+std::array<xcb_atom_t, N> atoms(xcb_connection_t* connection, const std::array<const char*, N>& names)
+{
+    static std::map<std::string, xcb_atom_t, std::less<>> known;
+    std::array<xcb_atom_t, N> found{};
+    std::array<std::optional<xcb_intern_atom_cookie_t>, N> asked;
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto it = known.find(std::string_view(names[i]));
+        if (it != known.end())
+            found[i] = it->second;
+        else
+            asked[i] = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!asked[i])
+            continue;
+        const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, *asked[i], nullptr));
+        found[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        if (found[i] != XCB_ATOM_NONE)
+            known.emplace(names[i], found[i]);
+    }
+    return found;
+}
+
 xcb_atom_t atom(xcb_connection_t* connection, const char* name)
 {
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    return atoms(connection, std::array{name})[0];
 }
 
 // A 32-bit property of a window (atoms, cardinals or window ids); empty when it is not set.
@@ -174,19 +204,11 @@ void X11WindowManager::keepOffTaskbar(QWidget* window)
     if (!connection)
         return;
     // Set before the window is mapped, the toolkit keeps these states beside its own.
-    // The three names are asked for together, so the program waits for one answer, not three.
-    const char* const names[] = {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE"};
-    xcb_intern_atom_cookie_t cookies[3];
-    for (int i = 0; i < 3; ++i)
-        cookies[i] = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
-    uint32_t atoms[3];
-    for (int i = 0; i < 3; ++i) {
-        const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookies[i], nullptr));
-        atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }
-    const uint32_t states[] = {atoms[0], atoms[1]};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                        atoms[2], XCB_ATOM_ATOM, 32, 2, states);
+    const auto [skipTaskbar, skipPager, state] = atoms(
+        connection, std::array{"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE"});
+    const uint32_t states[] = {skipTaskbar, skipPager};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), state,
+                        XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
 
