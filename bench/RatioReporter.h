@@ -6,8 +6,8 @@
 #include <string>
 
 // The console report, followed by each figure of the program set against its
-// bare-toolkit baseline from the same run. A pair is named "<what> | nuvessa"
-// and "<what> | bare".
+// bare-toolkit baseline, both taken in the same iterations: the medians of
+// each side and the median of the ratios of each iteration's two sides.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
@@ -15,12 +15,11 @@ public:
 
 private:
     struct Figures {
-        double real = 0; // the measured part of an iteration, in ms
-        double cpu = 0;  // the processor time of that part, in ms
+        double nuvessaMs = 0;
+        double bareMs = 0;
+        double nuvessaCpuMs = 0;
+        double bareCpuMs = 0;
+        double pairedCpuRatio = 0;
     };
-    struct Pair {
-        Figures nuvessa;
-        Figures bare;
-    };
-    std::map<std::string, Pair> m_pairs;
+    std::map<std::string, Figures> m_figures;
 };

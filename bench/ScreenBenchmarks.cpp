@@ -57,38 +57,68 @@ double threadCpuSeconds()
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
+// The measured part of one iteration: its elapsed and its processor time.
+struct Sample {
+    double seconds = 0;
+    double cpuSeconds = 0;
+};
+
 // Times the part of an iteration that is measured; the setting up and
 // clearing away around it is not.
 class Stopwatch {
 public:
     Stopwatch() : m_cpuStart(threadCpuSeconds()) { m_timer.start(); }
-    double seconds() const { return double(m_timer.nsecsElapsed()) / 1e9; }
-    double cpuSeconds() const { return threadCpuSeconds() - m_cpuStart; }
+    Sample sample() const { return {double(m_timer.nsecsElapsed()) / 1e9, threadCpuSeconds() - m_cpuStart}; }
 
 private:
     QElapsedTimer m_timer;
     double m_cpuStart;
 };
 
-// Gives each measured part to the benchmark as its iteration time, and adds
-// up its processor time into the counter "cpu_ms", per iteration.
-class Measured {
-public:
-    explicit Measured(benchmark::State& state) : m_state(state) {}
-    ~Measured() { m_state.counters["cpu_ms"] = benchmark::Counter(m_cpuMs, benchmark::Counter::kAvgIterations); }
-    Measured(const Measured&) = delete;
-    Measured& operator=(const Measured&) = delete;
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    if (values.size() % 2)
+        return *middle;
+    return (*middle + *std::max_element(values.begin(), middle)) / 2;
+}
 
-    void record(const Stopwatch& watch)
-    {
-        m_cpuMs += watch.cpuSeconds() * 1e3;
-        m_state.SetIterationTime(watch.seconds());
+// Runs the program's side and its bare twin in turn within each iteration,
+// the one first, then the other, so that whatever slows the process as a run
+// goes on (other work on a shared machine, the headless platform after many
+// windows) weighs on both alike. Reports the median of each side, and the
+// median of the ratios of each iteration's two sides, as counters.
+void runPair(benchmark::State& state, const std::function<Sample()>& nuvessa, const std::function<Sample()>& bare)
+{
+    std::vector<double> nuvessaMs, bareMs, nuvessaCpuMs, bareCpuMs, cpuRatios;
+    bool nuvessaFirst = true;
+    for (auto _ : state) {
+        Sample ours, theirs;
+        if (nuvessaFirst) {
+            ours = nuvessa();
+            theirs = bare();
+        } else {
+            theirs = bare();
+            ours = nuvessa();
+        }
+        nuvessaFirst = !nuvessaFirst;
+        nuvessaMs.push_back(ours.seconds * 1e3);
+        bareMs.push_back(theirs.seconds * 1e3);
+        nuvessaCpuMs.push_back(ours.cpuSeconds * 1e3);
+        bareCpuMs.push_back(theirs.cpuSeconds * 1e3);
+        if (theirs.cpuSeconds > 0)
+            cpuRatios.push_back(ours.cpuSeconds / theirs.cpuSeconds);
+        state.SetIterationTime(ours.seconds + theirs.seconds);
     }
-
-private:
-    benchmark::State& m_state;
-    double m_cpuMs = 0;
-};
+    state.counters["nuvessa_ms"] = median(nuvessaMs);
+    state.counters["bare_ms"] = median(bareMs);
+    state.counters["nuvessa_cpu_ms"] = median(nuvessaCpuMs);
+    state.counters["bare_cpu_ms"] = median(bareCpuMs);
+    state.counters["paired_cpu_ratio"] = median(cpuRatios);
+}
 
 // Closes every message box with OK as soon as its own event loop turns.
 class BoxCloser {
@@ -183,6 +213,13 @@ std::vector<WalkStep> longestWalk()
     return from(ScreenKind::FormAnemia1, seen);
 }
 
+// Found once: the walk is the same in every iteration, and finding it is not timed.
+const std::vector<WalkStep>& walkToTime()
+{
+    static const std::vector<WalkStep> walk = longestWalk();
+    return walk;
+}
+
 // The first option of any screen that goes straight on, with no message.
 std::pair<ScreenKind, int> straightTransition()
 {
@@ -198,195 +235,171 @@ std::pair<ScreenKind, int> straightTransition()
 
 // ---- the main window ------------------------------------------------------
 
-void mainWindowNuvessa(benchmark::State& state)
+Sample mainWindowNuvessa()
 {
-    Measured measured(state);
-    for (auto _ : state) {
-        const Stopwatch watch;
-        registry().show(ScreenKind::FormMain);
-        drain();
-        measured.record(watch);
-        Module1::UnloadAllForms();
-        dropDeleted();
-    }
+    const Stopwatch watch;
+    registry().show(ScreenKind::FormMain);
+    drain();
+    const Sample measured = watch.sample();
+    Module1::UnloadAllForms();
+    dropDeleted();
+    return measured;
 }
 
-void mainWindowBare(benchmark::State& state)
+Sample mainWindowBare()
 {
-    Measured measured(state);
-    const QString picture = picturePath();
-    for (auto _ : state) {
-        const Stopwatch watch;
-        QWidget* window = BareScreens::mainWindow(picture);
-        window->show();
-        drain();
-        measured.record(watch);
-        window->hide();
-        window->deleteLater();
-        dropDeleted();
-    }
+    const Stopwatch watch;
+    QWidget* window = BareScreens::mainWindow(picturePath());
+    window->show();
+    drain();
+    const Sample measured = watch.sample();
+    window->hide();
+    window->deleteLater();
+    dropDeleted();
+    return measured;
 }
 
 // ---- each question screen -------------------------------------------------
 
-void questionScreenNuvessa(benchmark::State& state, ScreenKind kind)
+Sample questionScreenNuvessa(ScreenKind kind)
 {
-    Measured measured(state);
-    for (auto _ : state) {
-        const Stopwatch watch;
-        registry().show(kind);
-        drain();
-        measured.record(watch);
-        Module1::UnloadAllForms();
-        dropDeleted();
-    }
+    const Stopwatch watch;
+    registry().show(kind);
+    drain();
+    const Sample measured = watch.sample();
+    Module1::UnloadAllForms();
+    dropDeleted();
+    return measured;
 }
 
-void questionScreenBare(benchmark::State& state, ScreenKind kind)
+Sample questionScreenBare(ScreenKind kind)
 {
-    Measured measured(state);
-    for (auto _ : state) {
-        const Stopwatch watch;
-        QWidget* window = BareScreens::questionScreen(contentOf(kind));
-        window->show();
-        drain();
-        measured.record(watch);
-        delete window;
-    }
+    const Stopwatch watch;
+    QWidget* window = BareScreens::questionScreen(contentOf(kind));
+    window->show();
+    drain();
+    const Sample measured = watch.sample();
+    delete window;
+    return measured;
 }
 
 // ---- an OK transition -----------------------------------------------------
 
-void okTransitionNuvessa(benchmark::State& state)
+Sample okTransitionNuvessa()
 {
-    Measured measured(state);
     const auto [from, chosen] = straightTransition();
-    for (auto _ : state) {
-        QWidget* screen = registry().show(from);
-        option(screen, chosen)->setChecked(true);
-        drain();
-        const Stopwatch watch;
-        control(screen, QStringLiteral("cmdOK"))->click();
-        drain();
-        measured.record(watch);
-        Module1::UnloadAllForms();
-        dropDeleted();
-    }
+    QWidget* screen = registry().show(from);
+    option(screen, chosen)->setChecked(true);
+    drain();
+    const Stopwatch watch;
+    control(screen, QStringLiteral("cmdOK"))->click();
+    drain();
+    const Sample measured = watch.sample();
+    Module1::UnloadAllForms();
+    dropDeleted();
+    return measured;
 }
 
-void okTransitionBare(benchmark::State& state)
+Sample okTransitionBare()
 {
-    Measured measured(state);
     const auto [from, chosen] = straightTransition();
     const ScreenKind to = *contentOf(from).options[std::size_t(chosen - 1)].outcome.goTo;
-    for (auto _ : state) {
-        QWidget* screen = BareScreens::questionScreen(contentOf(from));
-        QWidget* next = nullptr;
-        screen->show();
-        option(screen, chosen)->setChecked(true);
-        QObject::connect(control(screen, QStringLiteral("cmdOK")), &QAbstractButton::clicked, [&] {
-            screen->hide();
-            screen->deleteLater();
-            next = BareScreens::questionScreen(contentOf(to));
-            next->show();
-        });
-        drain();
-        const Stopwatch watch;
-        control(screen, QStringLiteral("cmdOK"))->click();
-        drain();
-        measured.record(watch);
-        delete next;
-        dropDeleted();
-    }
+    QWidget* screen = BareScreens::questionScreen(contentOf(from));
+    QWidget* next = nullptr;
+    screen->show();
+    option(screen, chosen)->setChecked(true);
+    QObject::connect(control(screen, QStringLiteral("cmdOK")), &QAbstractButton::clicked, [&] {
+        screen->hide();
+        screen->deleteLater();
+        next = BareScreens::questionScreen(contentOf(to));
+        next->show();
+    });
+    drain();
+    const Stopwatch watch;
+    control(screen, QStringLiteral("cmdOK"))->click();
+    drain();
+    const Sample measured = watch.sample();
+    delete next;
+    dropDeleted();
+    return measured;
 }
 
 // ---- the longest walk -----------------------------------------------------
 
-void longestWalkNuvessa(benchmark::State& state)
+Sample longestWalkNuvessa()
 {
-    Measured measured(state);
-    const std::vector<WalkStep> walk = longestWalk();
     BoxCloser closer;
-    for (auto _ : state) {
-        QWidget* main = registry().show(ScreenKind::FormMain);
-        control<QComboBox>(main, QStringLiteral("Combo1"))->setCurrentIndex(1);
+    QWidget* main = registry().show(ScreenKind::FormMain);
+    control<QComboBox>(main, QStringLiteral("Combo1"))->setCurrentIndex(1);
+    drain();
+    const Stopwatch watch;
+    closer.run([&] {
+        control(main, QStringLiteral("cmdOK"))->click();
         drain();
-        const Stopwatch watch;
-        closer.run([&] {
-            control(main, QStringLiteral("cmdOK"))->click();
+        for (const WalkStep& step : walkToTime()) {
+            QWidget* screen = registry().loaded(step.screen);
+            option(screen, step.option)->setChecked(true);
+            control(screen, QStringLiteral("cmdOK"))->click();
             drain();
-            for (const WalkStep& step : walk) {
-                QWidget* screen = registry().loaded(step.screen);
-                option(screen, step.option)->setChecked(true);
-                control(screen, QStringLiteral("cmdOK"))->click();
-                drain();
-            }
-        });
-        measured.record(watch);
-        Module1::UnloadAllForms();
-        dropDeleted();
-    }
-    state.counters["screens"] = double(walk.size());
+        }
+    });
+    const Sample measured = watch.sample();
+    Module1::UnloadAllForms();
+    dropDeleted();
+    return measured;
 }
 
-void longestWalkBare(benchmark::State& state)
+Sample longestWalkBare()
 {
-    Measured measured(state);
-    const std::vector<WalkStep> walk = longestWalk();
-    const QString picture = picturePath();
+    const std::vector<WalkStep>& walk = walkToTime();
     BoxCloser closer;
-    for (auto _ : state) {
-        QWidget* main = BareScreens::mainWindow(picture);
-        main->show();
+    QWidget* main = BareScreens::mainWindow(picturePath());
+    main->show();
+    drain();
+    QWidget* last = nullptr;
+    const Stopwatch watch;
+    closer.run([&] {
+        main->hide();
+        QWidget* screen = BareScreens::questionScreen(contentOf(walk.front().screen));
+        screen->show();
         drain();
-        QWidget* last = nullptr;
-        const Stopwatch watch;
-        closer.run([&] {
-            main->hide();
-            QWidget* screen = BareScreens::questionScreen(contentOf(walk.front().screen));
-            screen->show();
-            drain();
-            for (const WalkStep& step : walk) {
-                const Outcome& outcome = contentOf(step.screen).options[std::size_t(step.option - 1)].outcome;
-                option(screen, step.option)->setChecked(true);
-                if (outcome.message) {
-                    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kadrelo"), tableText(*outcome.message),
-                                    QMessageBox::Ok, screen);
-                    box.exec();
-                }
-                if (outcome.goTo) {
-                    screen->hide();
-                    screen->deleteLater();
-                    screen = BareScreens::questionScreen(contentOf(*outcome.goTo));
-                    screen->show();
-                }
-                drain();
+        for (const WalkStep& step : walk) {
+            const Outcome& outcome = contentOf(step.screen).options[std::size_t(step.option - 1)].outcome;
+            option(screen, step.option)->setChecked(true);
+            if (outcome.message) {
+                QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kadrelo"), tableText(*outcome.message),
+                                QMessageBox::Ok, screen);
+                box.exec();
             }
-            last = screen;
-        });
-        measured.record(watch);
-        delete last;
-        delete main;
-        dropDeleted();
-    }
-    state.counters["screens"] = double(walk.size());
+            if (outcome.goTo) {
+                screen->hide();
+                screen->deleteLater();
+                screen = BareScreens::questionScreen(contentOf(*outcome.goTo));
+                screen->show();
+            }
+            drain();
+        }
+        last = screen;
+    });
+    const Sample measured = watch.sample();
+    delete last;
+    delete main;
+    dropDeleted();
+    return measured;
 }
 
 // ---- UnloadAllForms with five screens -------------------------------------
 
-void unloadAllNuvessa(benchmark::State& state)
+Sample unloadAllNuvessa()
 {
-    Measured measured(state);
-    for (auto _ : state) {
-        for (ScreenKind kind : {ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::frmAbout,
-                                ScreenKind::FormAnemia1, ScreenKind::FormAnemia11})
-            registry().show(kind);
-        drain();
-        const Stopwatch watch;
-        Module1::UnloadAllForms();
-        dropDeleted();
-        measured.record(watch);
-    }
+    for (ScreenKind kind : {ScreenKind::FormMain, ScreenKind::frmHelp, ScreenKind::frmAbout, ScreenKind::FormAnemia1,
+                            ScreenKind::FormAnemia11})
+        registry().show(kind);
+    drain();
+    const Stopwatch watch;
+    Module1::UnloadAllForms();
+    dropDeleted();
+    return watch.sample();
 }
 
 QWidget* bareLabelledWindow(int labels, int buttons)
@@ -400,47 +413,39 @@ QWidget* bareLabelledWindow(int labels, int buttons)
     return window;
 }
 
-void unloadAllBare(benchmark::State& state)
+Sample unloadAllBare()
 {
-    Measured measured(state);
-    const QString picture = picturePath();
-    for (auto _ : state) {
-        std::vector<QWidget*> windows{BareScreens::mainWindow(picture), bareLabelledWindow(8, 2),
-                                      bareLabelledWindow(4, 2),
-                                      BareScreens::questionScreen(contentOf(ScreenKind::FormAnemia1)),
-                                      BareScreens::questionScreen(contentOf(ScreenKind::FormAnemia11))};
-        for (QWidget* window : windows)
-            window->show();
-        drain();
-        const Stopwatch watch;
-        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-            (*it)->hide();
-            (*it)->deleteLater();
-        }
-        dropDeleted();
-        measured.record(watch);
+    std::vector<QWidget*> windows{BareScreens::mainWindow(picturePath()), bareLabelledWindow(8, 2),
+                                  bareLabelledWindow(4, 2),
+                                  BareScreens::questionScreen(contentOf(ScreenKind::FormAnemia1)),
+                                  BareScreens::questionScreen(contentOf(ScreenKind::FormAnemia11))};
+    for (QWidget* window : windows)
+        window->show();
+    drain();
+    const Stopwatch watch;
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        (*it)->hide();
+        (*it)->deleteLater();
     }
+    dropDeleted();
+    return watch.sample();
 }
 
 void registerAll()
 {
-    auto pair = [](const std::string& what, auto nuvessa, auto bare) {
-        benchmark::RegisterBenchmark((what + " | nuvessa").c_str(), nuvessa)->UseManualTime()->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((what + " | bare").c_str(), bare)->UseManualTime()->Unit(benchmark::kMillisecond);
+    auto pair = [](const std::string& what, std::function<Sample()> nuvessa, std::function<Sample()> bare) {
+        benchmark::RegisterBenchmark(what.c_str(), [nuvessa, bare](benchmark::State& state) {
+            runPair(state, nuvessa, bare);
+        })->UseManualTime()->Unit(benchmark::kMillisecond);
     };
-    // First: after some hundreds of windows the headless platform slows every
-    // later transition, the program's and the bare ones alike, some sevenfold.
     pair("OK transition to the next screen", okTransitionNuvessa, okTransitionBare);
     for (int number = 1; number <= anemiaScreenCount; ++number) {
         const ScreenKind kind = *anemiaScreen(number);
-        pair("FormAnemia" + std::to_string(number) + " load + show",
-             [kind](benchmark::State& state) { questionScreenNuvessa(state, kind); },
-             [kind](benchmark::State& state) { questionScreenBare(state, kind); });
+        pair("FormAnemia" + std::to_string(number) + " load + show", [kind] { return questionScreenNuvessa(kind); },
+             [kind] { return questionScreenBare(kind); });
     }
     pair("longest walk, boxes answered", longestWalkNuvessa, longestWalkBare);
     pair("UnloadAllForms, five screens", unloadAllNuvessa, unloadAllBare);
-    // Last: on the headless platform, showing the bare main window many times
-    // over slows every later show, the program's and the bare ones alike.
     pair("main window load + first show", mainWindowNuvessa, mainWindowBare);
 }
 
@@ -464,7 +469,7 @@ int main(int argc, char** argv)
     // Ending the program would quit the run; here the screens simply go.
     registry().setProgramEnd([] {});
 
-    const std::vector<WalkStep> walk = longestWalk();
+    const std::vector<WalkStep>& walk = walkToTime();
     std::string route;
     for (const WalkStep& step : walk)
         route += " FormAnemia" + std::to_string(*anemiaScreenNumber(step.screen)) + "/Option" + std::to_string(step.option);
