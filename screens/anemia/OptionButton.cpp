@@ -181,25 +181,34 @@ void OptionButton::layOut(QTextLayout& layout, int width)
 const OptionButton::LaidOutCaption& OptionButton::laidOutCaption(int width) const
 {
     const QString caption = text();
-    LaidOutCaption& laidOut = m_laidOut;
-    if (laidOut.layout && laidOut.width == width && laidOut.caption == caption && laidOut.font == font())
-        return laidOut;
-    laidOut.caption = caption;
-    laidOut.font = font();
-    laidOut.width = width;
-    QTextLayout& layout = laidOut.layout.emplace(textToLayOut(width), laidOut.font);
-    // Kept shaped, so that a repaint draws without shaping the caption again.
+    if (!m_laidOut || m_laidOut->width != width || m_laidOut->caption != caption || m_laidOut->font != font()) {
+        static QHash<QString, std::shared_ptr<const LaidOutCaption>> laidOutInThisRun;
+        const QString key = caption + QChar(0) + font().key() + QChar(0) + QString::number(width);
+        std::shared_ptr<const LaidOutCaption>& known = laidOutInThisRun[key];
+        if (!known || known->font != font())
+            known = layCaptionOut(width);
+        m_laidOut = known;
+    }
+    return *m_laidOut;
+}
+
+std::shared_ptr<const OptionButton::LaidOutCaption> OptionButton::layCaptionOut(int width) const
+{
+    auto laidOut = std::make_shared<LaidOutCaption>();
+    laidOut->caption = text();
+    laidOut->font = font();
+    laidOut->width = width;
+    QTextLayout& layout = laidOut->layout.emplace(textToLayOut(width), laidOut->font);
+    // Kept shaped, so that a paint draws without shaping the caption again.
     layout.setCacheEnabled(true);
     layOut(layout, width);
-    laidOut.height = 0;
-    laidOut.widest = 0;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        laidOut.height += line.height();
+        laidOut->height += line.height();
         // Blanks that end a line hang past its edge and are not counted.
-        laidOut.widest = std::max(laidOut.widest, line.naturalTextWidth());
+        laidOut->widest = std::max(laidOut->widest, line.naturalTextWidth());
     }
-    laidOut.blockHeight = layout.boundingRect().height();
+    laidOut->blockHeight = layout.boundingRect().height();
     return laidOut;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTextLayout>
 
+#include <memory>
 #include <optional>
 
 // An option button whose caption breaks into lines at word boundaries within
@@ -48,8 +49,10 @@ private:
     QList<OptionButton*> group() const;
 
     // The caption laid out at one width of caption area. Placing the button
-    // and every paint ask for it, so it is kept until the caption, the font
-    // or the width changes.
+    // and every paint ask for it. The captions and their face are fixed, so
+    // each is laid out once in a run and shared by every button that shows
+    // it, on every load of its screen; a button lets go of it when its
+    // caption, font or width changes.
     struct LaidOutCaption {
         QString caption;
         QFont font;
@@ -63,6 +66,7 @@ private:
     QString textToLayOut(int width) const;
     static void layOut(QTextLayout& layout, int width);
     const LaidOutCaption& laidOutCaption(int width) const;
+    std::shared_ptr<const LaidOutCaption> layCaptionOut(int width) const;
     // The caption as it is laid out at the button's present width.
     const LaidOutCaption& shownCaption() const;
     int captionLeft() const;
@@ -75,5 +79,5 @@ private:
 
     QString m_question;
     bool m_arrivingByArrow = false;
-    mutable LaidOutCaption m_laidOut;
+    mutable std::shared_ptr<const LaidOutCaption> m_laidOut;
 };

@@ -365,6 +365,13 @@ void tst_QuestionScreen::blanksInCaptionsSurvive()
     QCOMPARE(OptionButtonProbe::shownLines(optionNumbered(window, 2)),
              (QStringList{QStringLiteral("Retic count normal                  "),
                           QStringLiteral("Free RBC protoporphyrin normal")}));
+
+    // A layout kept from an earlier load is never shown for another caption.
+    OptionButton* option = optionNumbered(window, 1);
+    option->setText(QStringLiteral("Retic count normal                  Free RBC protoporphyrin normal"));
+    QCOMPARE(OptionButtonProbe::shownLines(option), OptionButtonProbe::shownLines(optionNumbered(window, 2)));
+    option->setText(QStringLiteral("Anisocytosis"));
+    QCOMPARE(OptionButtonProbe::shownLines(option), QStringList{QStringLiteral("Anisocytosis")});
 }
 
 void tst_QuestionScreen::keyboardWithinTheGroup()
