@@ -65,16 +65,19 @@ void PictureBox::boundToolkitDecoding()
     QImageReader::setAllocationLimit(static_cast<int>(JpegOutline::largestPixels * 4 / (1024 * 1024)));
 }
 
-bool PictureBox::loadPicture(const QString& filePath)
+namespace {
+// The picture of the file, decoded straight to the given size, which keeps
+// memory bounded whatever the file holds; a null image where there is none.
+// Touches no widget, so it may run on any thread.
+QImage readPicture(const QString& filePath, const QSize& size)
 {
-    clear();
     std::optional<QByteArray> bytes = readSmallRegularFile(filePath, JpegOutline::largestFileBytes);
     if (!bytes)
-        return false;
+        return {};
     const JpegOutline outline = JpegOutline::of(
         {reinterpret_cast<const std::uint8_t*>(bytes->constData()), static_cast<std::size_t>(bytes->size())});
     if (!outline.decodingIsBounded())
-        return false;
+        return {};
 
     // The pictures are JPEG files: whatever else stands under their names is
     // not handed to another decoder.
@@ -83,16 +86,38 @@ bool PictureBox::loadPicture(const QString& filePath)
     QImageReader reader(&buffer, "jpeg");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
-    // Decoding straight to the box's size keeps memory bounded whatever the file holds;
-    // the size is the display's own pixels, so that a scaled desktop shows the picture sharp.
-    const qreal ratio = devicePixelRatioF();
-    if (!size().isEmpty())
-        reader.setScaledSize(size() * ratio);
-    const QImage image = reader.read();
+    if (!size.isEmpty())
+        reader.setScaledSize(size);
+    return reader.read();
+}
+} // namespace
+
+bool PictureBox::loadPicture(const QString& filePath)
+{
+    m_loading = {};
+    // The display's own pixels, so that a scaled desktop shows the picture sharp.
+    return showImage(readPicture(filePath, size() * devicePixelRatioF()));
+}
+
+void PictureBox::startLoading(const QString& filePath)
+{
+    m_loading = std::async(std::launch::async, readPicture, filePath, size() * devicePixelRatioF());
+}
+
+bool PictureBox::showLoadedPicture()
+{
+    if (!m_loading.valid())
+        return showImage({});
+    return showImage(m_loading.get());
+}
+
+bool PictureBox::showImage(const QImage& image)
+{
+    clear();
     if (image.isNull())
         return false;
     QPixmap picture = QPixmap::fromImage(image);
-    picture.setDevicePixelRatio(ratio);
+    picture.setDevicePixelRatio(devicePixelRatioF());
     setPixmap(picture);
     return true;
 }

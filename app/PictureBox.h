@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
+
+#include <future>
 
 struct TwipsRect;
 
@@ -17,8 +20,19 @@ public:
     // Reads the picture file; returns whether a picture is now shown.
     bool loadPicture(const QString& filePath);
 
+    // The same in two halves, so that a screen builds its other controls
+    // while the picture is read and decoded on a thread of its own: the first
+    // starts the reading, the second waits for it and shows the picture.
+    void startLoading(const QString& filePath);
+    bool showLoadedPicture();
+
     bool hasPicture() const;
 
     // Lowers the toolkit's limit on any one decoded image to what these boxes need.
     static void boundToolkitDecoding();
+
+private:
+    bool showImage(const QImage& image);
+
+    std::future<QImage> m_loading;
 };

@@ -34,6 +34,8 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
     ScreenLook::place(Frame1, framePlace);
 
     Image1 = ScreenLook::picture(Frame1, "Image1", picturePlace, tableText(pictureDescription));
+    // Read while the labels are built; the first text also loads the fonts, which takes longer.
+    Image1->startLoading(ProgramFolder::file(tableText(pictureFileName)));
 
     for (const LabelDesign& design : SplashDesign::labels)
         ScreenLook::label(Frame1, design);
@@ -50,7 +52,7 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
 
 void frmSplash::Form_Load()
 {
-    Image1->loadPicture(ProgramFolder::file(tableText(SplashDesign::pictureFileName)));
+    Image1->showLoadedPicture();
     if (const QScreen* display = Twips::display())
         move(display->geometry().center() - rect().center());
     Timer1->start();
