@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "app/PictureBox.h"
+#include "app/root/FontConfigurationReader.h"
 #include "app/root/ScreenFactory.h"
 #include "app/ScreenLook.h"
 #include "app/ScreenRegistry.h"
@@ -20,7 +21,9 @@ void prepareScreens()
 int runProgram(int argc, char** argv)
 {
     StartupGuards::guardBeforeToolkit();
+    FontConfigurationReader fonts;
     QApplication application(argc, argv);
+    fonts.wait();
     StartupGuards::settleAfterToolkit();
     QApplication::setApplicationName(QStringLiteral("nuvessa"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
