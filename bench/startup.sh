@@ -48,18 +48,28 @@ measure space q "$build/bench/bare_two_windows" >/dev/null
 : >"$scratch/nuvessa"
 : >"$scratch/bare"
 : >"$scratch/two"
-for ((run = 1; run <= runs; run++)); do
-  measure space alt+e "$build/nuvessa" >>"$scratch/nuvessa"
-  measure space q "$build/bench/bare_qt_window" >>"$scratch/bare"
-  measure space q "$build/bench/bare_two_windows" >>"$scratch/two"
+# Each round starts with the next of the three in turn, so that each follows
+# each of the others as often: a run is slowed a little by whatever the one
+# before it left the X server to clear away.
+one_run() { # which
+  case "$1" in
+    0) measure space alt+e "$build/nuvessa" >>"$scratch/nuvessa" ;;
+    1) measure space q "$build/bench/bare_qt_window" >>"$scratch/bare" ;;
+    2) measure space q "$build/bench/bare_two_windows" >>"$scratch/two" ;;
+  esac
+}
+for ((run = 0; run < runs; run++)); do
+  for ((k = 0; k < 3; k++)); do
+    one_run $(((run + k) % 3))
+  done
 done
 
 median() { # column file
   sort -n -k"$1" "$2" | awk -v c="$1" '{v[NR] = $c} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
 }
 
-# Beside the ratio of the medians, the median of the ratios of neighbouring
-# runs: other work on a shared machine weighs on both runs of a pair alike.
+# Beside the ratio of the medians, the median of the ratios of the runs of
+# one round: other work on a shared machine weighs on both alike.
 printf '%-40s %10s %10s %8s %8s\n' "median of $runs alternating runs" nuvessa bare ratio "paired"
 row() { # what column baseline-file baseline-name
   local n b p
