@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <optional>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -101,7 +102,13 @@ bool PictureBox::loadPicture(const QString& filePath)
 
 void PictureBox::startLoading(const QString& filePath)
 {
-    m_loading = std::async(std::launch::async, readPicture, filePath, size() * devicePixelRatioF());
+    const QSize pixels = size() * devicePixelRatioF();
+    try {
+        m_loading = std::async(std::launch::async, readPicture, filePath, pixels);
+    } catch (const std::system_error&) {
+        // No thread to be had: the picture is read when it is to be shown.
+        m_loading = std::async(std::launch::deferred, readPicture, filePath, pixels);
+    }
 }
 
 bool PictureBox::showLoadedPicture()

@@ -4,10 +4,16 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <system_error>
+
 FontConfigurationReader::FontConfigurationReader()
 {
 #ifdef NUVESSA_HAVE_FONTCONFIG
-    m_reading = std::thread([] { FcInit(); });
+    try {
+        m_reading = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the toolkit reads the configuration itself, as it would anyway.
+    }
 #endif
 }
 
