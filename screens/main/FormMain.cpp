@@ -42,8 +42,6 @@ FormMain::FormMain() : Screen(ScreenKind::FormMain)
 
     Line1 = ScreenLook::line(this, line);
     Image1 = ScreenLook::picture(this, "Image1", picturePlace, tableText(pictureDescription));
-    // Read while the window is built and its list filled.
-    Image1->startLoading(ProgramFolder::file(tableText(pictureFileName)));
 
     // A screen reader gives the instruction as the window opens.
     setAccessibleDescription(Label3->text());
@@ -68,7 +66,7 @@ void FormMain::Form_Load()
     // Filling an editable list selects its first entry; the window opens with none chosen.
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(tableText(FormMainDesign::topicListText));
-    Image1->showLoadedPicture();
+    Image1->loadPicture(ProgramFolder::file(tableText(FormMainDesign::pictureFileName)));
 }
 
 int FormMain::selectedTopicIndex() const
