@@ -235,15 +235,23 @@ std::pair<ScreenKind, int> straightTransition()
 
 // ---- the main window ------------------------------------------------------
 
-Sample mainWindowNuvessa()
+// Times the program's part, then unloads every screen it left, untimed.
+Sample timedThenUnloaded(const std::function<void()>& part)
 {
     const Stopwatch watch;
-    registry().show(ScreenKind::FormMain);
-    drain();
+    part();
     const Sample measured = watch.sample();
     Module1::UnloadAllForms();
     dropDeleted();
     return measured;
+}
+
+Sample mainWindowNuvessa()
+{
+    return timedThenUnloaded([] {
+        registry().show(ScreenKind::FormMain);
+        drain();
+    });
 }
 
 Sample mainWindowBare()
@@ -263,13 +271,10 @@ Sample mainWindowBare()
 
 Sample questionScreenNuvessa(ScreenKind kind)
 {
-    const Stopwatch watch;
-    registry().show(kind);
-    drain();
-    const Sample measured = watch.sample();
-    Module1::UnloadAllForms();
-    dropDeleted();
-    return measured;
+    return timedThenUnloaded([kind] {
+        registry().show(kind);
+        drain();
+    });
 }
 
 Sample questionScreenBare(ScreenKind kind)
@@ -291,13 +296,10 @@ Sample okTransitionNuvessa()
     QWidget* screen = registry().show(from);
     option(screen, chosen)->setChecked(true);
     drain();
-    const Stopwatch watch;
-    control(screen, QStringLiteral("cmdOK"))->click();
-    drain();
-    const Sample measured = watch.sample();
-    Module1::UnloadAllForms();
-    dropDeleted();
-    return measured;
+    return timedThenUnloaded([screen] {
+        control(screen, QStringLiteral("cmdOK"))->click();
+        drain();
+    });
 }
 
 Sample okTransitionBare()
@@ -332,21 +334,18 @@ Sample longestWalkNuvessa()
     QWidget* main = registry().show(ScreenKind::FormMain);
     control<QComboBox>(main, QStringLiteral("Combo1"))->setCurrentIndex(1);
     drain();
-    const Stopwatch watch;
-    closer.run([&] {
-        control(main, QStringLiteral("cmdOK"))->click();
-        drain();
-        for (const WalkStep& step : walkToTime()) {
-            QWidget* screen = registry().loaded(step.screen);
-            option(screen, step.option)->setChecked(true);
-            control(screen, QStringLiteral("cmdOK"))->click();
+    return timedThenUnloaded([&] {
+        closer.run([&] {
+            control(main, QStringLiteral("cmdOK"))->click();
             drain();
-        }
+            for (const WalkStep& step : walkToTime()) {
+                QWidget* screen = registry().loaded(step.screen);
+                option(screen, step.option)->setChecked(true);
+                control(screen, QStringLiteral("cmdOK"))->click();
+                drain();
+            }
+        });
     });
-    const Sample measured = watch.sample();
-    Module1::UnloadAllForms();
-    dropDeleted();
-    return measured;
 }
 
 Sample longestWalkBare()
