@@ -93,14 +93,17 @@ xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window)
 }
 
 // A window manager that follows the EWMH rules names itself on the root window
-// and lists there what it supports.
-bool windowManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t feature)
+// and lists there what it supports; nothing is listed where none runs.
+std::vector<uint32_t> windowManagerFeatures(xcb_connection_t* connection, xcb_window_t root)
 {
     if (property(connection, root, atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW).empty())
-        return false;
-    const std::vector<uint32_t> supported = property(connection, root, atom(connection, "_NET_SUPPORTED"),
-                                                     XCB_ATOM_ATOM);
-    return std::find(supported.begin(), supported.end(), feature) != supported.end();
+        return {};
+    return property(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+}
+
+bool listed(const std::vector<uint32_t>& features, xcb_atom_t feature)
+{
+    return std::find(features.begin(), features.end(), feature) != features.end();
 }
 
 // Waits, a short and bounded time, for the window manager to state the frame of a window.
@@ -172,11 +175,14 @@ QMarginsF X11WindowManager::frameExtents(QWidget* window)
     const xcb_window_t root = rootOf(connection, id);
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    if (root == XCB_WINDOW_NONE || !windowManagerSupports(connection, root, extents))
+    if (root == XCB_WINDOW_NONE)
+        return {};
+    const std::vector<uint32_t> features = windowManagerFeatures(connection, root);
+    if (!listed(features, extents))
         return {};
 
     std::vector<uint32_t> answer;
-    if (windowManagerSupports(connection, root, request)) {
+    if (listed(features, request)) {
         // Asked of the window manager itself, which states the frame on the window.
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
