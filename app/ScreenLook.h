@@ -48,7 +48,7 @@ void place(QWidget* control, const TwipsRect& rect);
 QPushButton* commandButton(QWidget* window, std::string_view name, const QString& caption, const TwipsRect& rect,
                            const QString& toolTip = {});
 
-// Gives a label its design's name, text, look and place.
+// Gives a label its design's name, look and place; its text it is made with.
 void dressLabel(QLabel* control, const LabelDesign& design);
 
 // A label of a screen's design, of the label class the screen asks for.

@@ -135,25 +135,11 @@ QRect OptionButton::captionArea() const
     return area;
 }
 
-namespace {
-// Whether a caption with a run of blanks fits its width on one line. The
-// captions and their face are fixed, so each is measured once in a run.
-bool fitsOnOneLine(const QString& caption, const QFont& font, int width)
-{
-    static QHash<QString, qreal> advances;
-    const QString key = caption + QChar(0) + font.key();
-    auto known = advances.constFind(key);
-    if (known == advances.constEnd())
-        known = advances.insert(key, QFontMetricsF(font).horizontalAdvance(caption));
-    return *known <= width;
-}
-} // namespace
-
 QString OptionButton::textToLayOut(int width) const
 {
     const QString caption = text();
     // Without a run of blanks there is nowhere to break first; measuring can wait for the layout.
-    if (!caption.contains(QLatin1String("  ")) || fitsOnOneLine(caption, font(), width))
+    if (!caption.contains(QLatin1String("  ")) || QFontMetricsF(font()).horizontalAdvance(caption) <= width)
         return caption;
     // A run of blanks separates findings the caption means to stand on lines
     // of their own; when the caption must break at all, it breaks there first.
