@@ -48,6 +48,17 @@ QPushButton* button(QWidget* window, const QString& caption, const QRect& place)
     return control;
 }
 
+// A picture decoded straight to its place's size, as the program's picture boxes decode theirs.
+void picture(QWidget* parent, const QRect& place, const QString& path)
+{
+    auto* control = new QLabel(parent);
+    control->setGeometry(place);
+    control->setScaledContents(true);
+    QImageReader reader(path);
+    reader.setScaledSize(control->size());
+    control->setPixmap(QPixmap::fromImage(reader.read()));
+}
+
 QWidget* cyanWindow(const QString& title)
 {
     auto* window = new QWidget;
@@ -74,12 +85,7 @@ QWidget* splashScreen(const QString& picturePath)
     auto* frame = new QLabel(window);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setGeometry(10, 4, 472, 270);
-    auto* picture = new QLabel(frame);
-    picture->setGeometry(16, 80, 129, 105);
-    picture->setScaledContents(true);
-    QImageReader reader(picturePath);
-    reader.setScaledSize(picture->size());
-    picture->setPixmap(QPixmap::fromImage(reader.read()));
+    picture(frame, {16, 80, 129, 105}, picturePath);
     struct Line {
         const char* text;
         QRect place;
@@ -121,12 +127,7 @@ QWidget* mainWindow(const QString& picturePath)
     auto* line = new QFrame(window);
     line->setFrameShape(QFrame::HLine);
     line->setGeometry(128, 110, 536, 5);
-    auto* picture = new QLabel(window);
-    picture->setGeometry(48, 216, 193, 217);
-    picture->setScaledContents(true);
-    QImageReader reader(picturePath);
-    reader.setScaledSize(picture->size());
-    picture->setPixmap(QPixmap::fromImage(reader.read()));
+    picture(window, {48, 216, 193, 217}, picturePath);
     return window;
 }
 
