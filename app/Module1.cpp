@@ -3,7 +3,7 @@
 #include "app/ScreenRegistry.h"
 #include "app/SizingArithmetic.h"
 #include "app/Twips.h"
-#include "app/X11WindowManager.h"
+#include "app/WindowManager.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -29,7 +29,7 @@ QMarginsF frameOf(QWidget* window)
         return QMarginsF(client.left() - outer.left(), client.top() - outer.top(),
                          outer.right() - client.right(), outer.bottom() - client.bottom());
     }
-    return X11WindowManager::frameExtents(window);
+    return WindowManager::frameExtents(window);
 }
 } // namespace
 
@@ -41,7 +41,7 @@ void SizeAndCenter(QWidget* window, double sizeFactor)
     const double tppX = Twips::perPixelX();
     const double tppY = Twips::perPixelY();
     const QRect whole = display->geometry();
-    const QSizeF extent = X11WindowManager::displaySize(display);
+    const QSizeF extent = WindowManager::displaySize(display);
     // The window's height and width are its outer ones, frame and title bar included.
     const QMarginsF frame = frameOf(window);
     const double frameWidth = frame.left() + frame.right();

@@ -1,56 +1,15 @@
 #include "app/PictureBox.h"
 
 #include "app/JpegOutline.h"
+#include "app/RegularFile.h"
 #include "app/ScreenLook.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QPixmap>
 
-#include <cerrno>
 #include <optional>
 #include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-// The whole file, when it is a regular file of at most maxBytes; nothing
-// otherwise. It is opened without blocking and without taking a terminal, so
-// that no FIFO or device in the picture's place can hold the program, and
-// sized from the open file itself, so that a sparse file of a terabyte is
-// never read.
-std::optional<QByteArray> readSmallRegularFile(const QString& path, std::size_t maxBytes)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    std::optional<QByteArray> result;
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size >= 0
-        && static_cast<std::size_t>(status.st_size) <= maxBytes) {
-        // One byte more than allowed shows a file that grew after the look.
-        QByteArray bytes(static_cast<qsizetype>(maxBytes) + 1, Qt::Uninitialized);
-        qsizetype filled = 0;
-        while (filled < bytes.size()) {
-            const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                break;
-            filled += got;
-        }
-        if (static_cast<std::size_t>(filled) <= maxBytes) {
-            bytes.truncate(filled);
-            result = std::move(bytes);
-        }
-    }
-    ::close(fd);
-    return result;
-}
-} // namespace
 
 PictureBox::PictureBox(QWidget* window, const TwipsRect& rect, const QString& description)
     : QLabel(window)
@@ -72,7 +31,7 @@ namespace {
 // Touches no widget, so it may run on any thread.
 QImage readPicture(const QString& filePath, const QSize& size)
 {
-    std::optional<QByteArray> bytes = readSmallRegularFile(filePath, JpegOutline::largestFileBytes);
+    std::optional<QByteArray> bytes = RegularFile::readWhole(filePath, JpegOutline::largestFileBytes);
     if (!bytes)
         return {};
     const JpegOutline outline = JpegOutline::of(

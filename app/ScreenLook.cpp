@@ -43,16 +43,6 @@ QFont font(const TextLook& look)
     return msSansSerif(look.points, look.bold);
 }
 
-void installFontSubstitutes()
-{
-    // Liberation Serif and Sans share the metrics of Times New Roman and Arial,
-    // so texts break into lines where the screen designs expect them to.
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    // MS Sans Serif is a narrow Windows face; Liberation Sans comes closest at its sizes.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-}
-
 void paintBackground(QWidget* window, Colour colour)
 {
     QPalette palette = window->palette();

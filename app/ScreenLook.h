@@ -26,12 +26,11 @@ namespace ScreenLook {
 QColor qColor(Colour colour);
 
 // The typefaces the screens ask for; where the system lacks them, the
-// substitutes registered by installFontSubstitutes() stand in.
+// substitutes of FontSubstitutes stand in.
 QFont timesNewRoman(double points, bool bold = true);
 QFont msSansSerif(double points, bool bold = true);
 QFont arial(double points, bool bold = true);
 QFont font(const TextLook& look);
-void installFontSubstitutes();
 
 // Cyan window background of the main window, the question screens and Help.
 void paintBackground(QWidget* window, Colour colour = cyan);

@@ -1,10 +1,10 @@
 #include "app/root/Startup.h"
 
+#include "app/FontSubstitutes.h"
 #include "app/Module1.h"
 #include "app/PictureBox.h"
 #include "app/root/FontConfigurationReader.h"
 #include "app/root/ScreenFactory.h"
-#include "app/ScreenLook.h"
 #include "app/ScreenRegistry.h"
 #include "app/root/StartupGuards.h"
 
@@ -12,7 +12,7 @@
 
 void prepareScreens()
 {
-    ScreenLook::installFontSubstitutes();
+    FontSubstitutes::install();
     PictureBox::boundToolkitDecoding();
     ScreenRegistry::instance().setFactory(&createScreen);
     ScreenRegistry::instance().setProgramEnd([] { QCoreApplication::quit(); });

@@ -6,7 +6,7 @@
 #include "app/ScreenLook.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
-#include "app/X11WindowManager.h"
+#include "app/WindowManager.h"
 #include "screens/info/AboutDesign.h"
 #include "screens/info/StartSysInfo.h"
 #include "screens/info/SysInfoPlatformProvider.h"
@@ -30,7 +30,7 @@ frmAbout::frmAbout() : Screen(ScreenKind::frmAbout)
     setGeometry(Twips::toPixels(clientPlace));
     setFixedSize(Twips::toPixelsX(clientPlace.width), Twips::toPixelsY(clientPlace.height));
     // A dialog with no window of the program to belong to would have a taskbar entry.
-    X11WindowManager::keepOffTaskbar(this);
+    WindowManager::keepOffTaskbar(this);
 
     QList<QLabel*> made;
     for (const LabelDesign& design : labels)

@@ -7,7 +7,7 @@
 #include "app/ScreenLook.h"
 #include "app/TableText.h"
 #include "app/Twips.h"
-#include "app/X11WindowManager.h"
+#include "app/WindowManager.h"
 #include "screens/main/SplashDesign.h"
 
 #include <QKeyEvent>
@@ -24,7 +24,7 @@ frmSplash::frmSplash() : Screen(ScreenKind::frmSplash)
     // taskbar is asked to leave it out instead.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(Twips::toPixelsX(clientWidth), Twips::toPixelsY(clientHeight));
-    X11WindowManager::keepOffTaskbar(this);
+    WindowManager::keepOffTaskbar(this);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Nuvessa"));
 

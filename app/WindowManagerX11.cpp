@@ -1,10 +1,8 @@
-#include "app/X11WindowManager.h"
+#include "app/WindowManager.h"
 
-#include <QScreen>
-
-#ifdef NUVESSA_HAVE_XCB
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QThread>
 #include <QWidget>
 
@@ -156,7 +154,7 @@ std::vector<uint32_t> standInFrameExtents(xcb_connection_t* connection, xcb_wind
 }
 } // namespace
 
-QSizeF X11WindowManager::displaySize(const QScreen* display)
+QSizeF WindowManager::displaySize(const QScreen* display)
 {
     xcb_connection_t* connection = x11Connection();
     // One X screen spans every monitor; its size is the display's only when there is one.
@@ -166,7 +164,7 @@ QSizeF X11WindowManager::displaySize(const QScreen* display)
     return QSizeF(screen->width_in_pixels, screen->height_in_pixels) / display->devicePixelRatio();
 }
 
-QMarginsF X11WindowManager::frameExtents(QWidget* window)
+QMarginsF WindowManager::frameExtents(QWidget* window)
 {
     xcb_connection_t* connection = x11Connection();
     if (!connection)
@@ -204,7 +202,7 @@ QMarginsF X11WindowManager::frameExtents(QWidget* window)
     return {answer[0] / ratio, answer[2] / ratio, answer[1] / ratio, answer[3] / ratio};
 }
 
-void X11WindowManager::keepOffTaskbar(QWidget* window)
+void WindowManager::keepOffTaskbar(QWidget* window)
 {
     xcb_connection_t* connection = x11Connection();
     if (!connection)
@@ -217,21 +215,3 @@ void X11WindowManager::keepOffTaskbar(QWidget* window)
                         XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
-
-#else
-
-QSizeF X11WindowManager::displaySize(const QScreen* display)
-{
-    return display->geometry().size();
-}
-
-QMarginsF X11WindowManager::frameExtents(QWidget*)
-{
-    return {};
-}
-
-void X11WindowManager::keepOffTaskbar(QWidget*)
-{
-}
-
-#endif

@@ -6,10 +6,11 @@
 class QScreen;
 class QWidget;
 
-// What the window manager of an X11 desktop is asked about a top-level window
-// before the window is first shown. Where the program does not run on X11
-// (offscreen, a Wayland compositor) nothing is asked and there is no frame.
-class X11WindowManager {
+// What the desktop's window manager is asked about a top-level window before
+// the window is first shown: on X11 the window manager of the desktop, on
+// Windows the system itself. Where there is none to ask (offscreen, a Wayland
+// compositor) there is no frame. One file for each kind of desktop.
+class WindowManager {
 public:
     // The display's size in the toolkit's pixels, unrounded: at a scale such as
     // 150 % the toolkit reports it rounded to whole pixels, which would put a
