@@ -1,0 +1,30 @@
+# What the program needs beside it to run on a Windows that has nothing else
+# installed: the toolkit's libraries and plug-ins, and, with mingw-w64, the C++
+# runtime that both are built against. (Visual C++'s runtime is installed with
+# Windows' own redistributable instead.)
+
+# The runtime libraries as the compiler itself finds them.
+set(nuvessa_compiler_runtime "")
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${found}" OR NOT EXISTS "${found}")
+      message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not find ${library}")
+    endif()
+    list(APPEND nuvessa_compiler_runtime ${found})
+  endforeach()
+endif()
+
+# Copies them, and the toolkit's parts, beside the given executable after every build.
+function(nuvessa_copy_windows_runtime_beside target)
+  set(folder $<TARGET_FILE_DIR:${target}>)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${nuvessa_compiler_runtime}
+            $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> ${folder}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/platforms ${folder}/imageformats ${folder}/styles
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> ${folder}/platforms
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QJpegPlugin> ${folder}/imageformats
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${folder}/styles
+    VERBATIM)
+endfunction()
