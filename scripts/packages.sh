@@ -6,15 +6,21 @@ NUVESSA_RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libxcb1-dev
 
 # To build and pass every check: the program's, plus the headless X server, a
 # light window manager and the accessibility bus for the end-to-end tests (with
-# the bus's X11 autolaunch, which a program must not leave running), Wine
-# and mingw-w64 for the Windows registry reader, clang for the fuzzer, Google
+# the bus's X11 autolaunch, which a program must not leave running), Wine with
+# its own Windows faces for the build for Windows, clang for the fuzzer, Google
 # Benchmark, and the packaging validators.
 NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
   xvfb xauth x11-utils openbox dbus at-spi2-core python3-pyatspi xdotool
   dbus-x11 orca speech-dispatcher espeak-ng
-  g++-mingw-w64-x86-64 wine64 wine
+  wine64 wine fonts-wine
   clang libclang-rt-14-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file imagemagick graphviz time)
+
+# To build the toolkit and the program for Windows: Debian's Qt source is
+# unpacked and built with mingw-w64 (POSIX threads) and Ninja, its code
+# generators taken from this machine's Qt of the same version.
+NUVESSA_WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  qt6-base-dev-tools qt6-base-dev dpkg-dev xz-utils patch perl python3)
 
 nuvessa_install_missing() {
   local missing=() package
