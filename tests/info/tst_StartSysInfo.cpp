@@ -1,6 +1,12 @@
 #include "support/FakeSysInfoPlatform.h"
 
+#ifdef _WIN32
+#include "screens/info/WindowsSysInfoPlatform.h"
+using SystemSysInfoPlatform = WindowsSysInfoPlatform;
+#else
 #include "screens/info/LinuxSysInfoPlatform.h"
+using SystemSysInfoPlatform = LinuxSysInfoPlatform;
+#endif
 #include "screens/info/StartSysInfo.h"
 #include "screens/info/SysInfoPlatformProvider.h"
 
@@ -173,7 +179,7 @@ private slots:
         QCOMPARE(&currentSysInfoPlatform(), static_cast<SysInfoPlatform*>(&fake));
         overrideSysInfoPlatformForTesting(nullptr);
         QVERIFY(&currentSysInfoPlatform() != static_cast<SysInfoPlatform*>(&fake));
-        QVERIFY(dynamic_cast<LinuxSysInfoPlatform*>(&currentSysInfoPlatform()) != nullptr);
+        QVERIFY(dynamic_cast<SystemSysInfoPlatform*>(&currentSysInfoPlatform()) != nullptr);
     }
 };
 

@@ -97,6 +97,11 @@ void tst_HostilePictures::craftedPicturesDeclareWhatTheySay()
     };
     for (const Crafted& file : crafted) {
         QVERIFY(!file.bytes.isEmpty());
+        if (!QImageReader::supportedImageFormats().contains(file.format)) {
+            // Then no reader of the toolkit can take the file for what it holds.
+            qInfo("Not checked: this toolkit reads no %s files", file.format);
+            continue;
+        }
         QByteArray bytes = file.bytes;
         QBuffer buffer(&bytes);
         QImageReader reader(&buffer);
