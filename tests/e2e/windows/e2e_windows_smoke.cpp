@@ -118,9 +118,9 @@ int main(int argc, char** argv)
     std::printf("splash screen after %llu ms\n", GetTickCount64() - startedAt);
     press({'N'});
 
-    const HWND main = awaitAlone(process, deadline, [](HWND w) { return hasTitleBar(w) && captionOf(w) == L"Nuvessa"; });
-    if (!main)
-        return fail(started.hProcess, "a key did not lead from the splash screen to the main window alone, with the keyboard");
+    if (!awaitAlone(process, deadline, [](HWND w) { return hasTitleBar(w) && captionOf(w) == L"Nuvessa"; }))
+        return fail(started.hProcess,
+                    "a key did not lead from the splash screen to the main window alone, with the keyboard");
     std::printf("main window after %llu ms\n", GetTickCount64() - startedAt);
     press({VK_MENU, 'E'});
 
