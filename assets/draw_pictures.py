@@ -6,6 +6,7 @@ ImageMagick's `convert`:
 
   icons/nuvessa.svg                 the emblem: a drop of blood with a cross
   icons/nuvessa-16.png, -32, -48    the window and desktop icon
+  icons/nuvessa.ico                 the same, 16 to 256 pixels, for Windows
   art/main-picture.svg  -> Ut1.jpg  the main window's picture (mother and child)
   art/splash-picture.svg -> UT2.jpg the splash screen's picture
 
@@ -148,6 +149,9 @@ def main():
     icon.write_text(icon_svg())
     for size in (16, 32, 48):
         render(icon, HERE / "icons" / f"nuvessa-{size}.png", "-resize", f"{size}x{size}", "-depth", "8", "-strip")
+    # Windows picks the size it needs from one file: Explorer and the Start
+    # menu ask for the large ones, a title bar at 200 % for 32 pixels.
+    render(icon, HERE / "icons" / "nuvessa.ico", "-define", "icon:auto-resize=256,64,48,40,32,24,20,16")
 
     main_art = HERE / "art" / "main-picture.svg"
     main_art.write_text(main_picture_svg())
