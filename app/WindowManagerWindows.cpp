@@ -20,8 +20,19 @@ QMarginsF WindowManager::frameExtents(QWidget* window)
     return handle ? QMarginsF(handle->frameMargins()) : QMarginsF();
 }
 
-void WindowManager::keepOffTaskbar(QWidget*)
+void WindowManager::keepOffTaskbar(QWidget* window)
 {
-    // Windows gives every window without an owner a taskbar button, and these
-    // windows have none here: the splash screen and the About box keep theirs.
+    // Windows gives a taskbar button to every shown window that has no owner.
+    // These windows are owned by one window of the program's that is never
+    // shown, and so has no button either; the toolkit hands the owner to
+    // Windows each time the window is shown.
+    static QWidget* const owner = [] {
+        auto* hidden = new QWidget(nullptr, Qt::Tool);
+        hidden->setObjectName(QStringLiteral("TaskbarOwner"));
+        hidden->winId();
+        return hidden;
+    }();
+    window->winId();
+    if (QWindow* handle = window->windowHandle())
+        handle->setTransientParent(owner->windowHandle());
 }
