@@ -1,5 +1,7 @@
 #include "app/MessageBoxes.h"
 
+#include "app/AlertSound.h"
+
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -22,6 +24,8 @@ void show(QWidget* over, const QString& text, QMessageBox::Icon icon)
             picture->setAccessibleName(warningDescription);
     }
     const QPointer<QWidget> screen = over ? over->window() : nullptr;
+    if (icon == QMessageBox::Warning)
+        AlertSound::warning();
     box.exec();
     // Without a window manager the keyboard focus would go nowhere once the box
     // is gone, and the screen's access keys would do nothing until a click.
