@@ -50,10 +50,10 @@ std::string dwordAsHexLiteral(const unsigned char* bytes, std::size_t count)
 } // namespace
 
 bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal)
+                 const std::string& SubKeyRef, std::string& KeyVal, std::uint32_t view)
 {
     SysInfoPlatform::KeyHandle handle = 0;
-    if (platform.openKey(KeyRoot, KeyName, RegistryWords::readAccess, handle) != 0) {
+    if (platform.openKey(KeyRoot, KeyName, RegistryWords::readAccess | view, handle) != 0) {
         KeyVal.clear();
         return false;
     }

@@ -30,6 +30,13 @@ inline constexpr std::uint32_t textListType = 7u;
 // keys, which would make an installed tool look unavailable.
 inline constexpr std::uint32_t readAccess = 0x20019u;
 
+// KEY_WOW64_64KEY and KEY_WOW64_32KEY, added to the access asked for: which
+// of 64-bit Windows' two registry views a key is opened in. Without either, a
+// program sees the view of its own kind only, while an installer of either
+// kind may have recorded the tool.
+inline constexpr std::uint32_t view64Bit = 0x0100u;
+inline constexpr std::uint32_t view32Bit = 0x0200u;
+
 // The answers: ERROR_SUCCESS, ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED,
 // ERROR_INVALID_HANDLE, ERROR_MORE_DATA.
 inline constexpr long success = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The few services of the operating system that the About box's System
 // Information launcher needs. Plain C++, so the same launcher builds for
@@ -11,6 +12,11 @@ public:
     using KeyHandle = std::uintptr_t;
 
     virtual ~SysInfoPlatform() = default;
+
+    // The registry views to look in, in turn, each as the flag added to the
+    // access asked for when a key is opened. One view, the program's own, unless
+    // the system keeps more than one.
+    virtual std::vector<std::uint32_t> registryViews() const { return {0}; }
 
     // As RegOpenKeyExA: 0 on success, with the opened key in `key`.
     virtual long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,

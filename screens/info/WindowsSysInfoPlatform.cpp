@@ -16,6 +16,8 @@ static_assert(RegistryWords::binaryType == REG_BINARY);
 static_assert(RegistryWords::numberType == REG_DWORD);
 static_assert(RegistryWords::textListType == REG_MULTI_SZ);
 static_assert(RegistryWords::readAccess == KEY_READ);
+static_assert(RegistryWords::view64Bit == KEY_WOW64_64KEY);
+static_assert(RegistryWords::view32Bit == KEY_WOW64_32KEY);
 static_assert(RegistryWords::success == ERROR_SUCCESS);
 static_assert(RegistryWords::fileNotFound == ERROR_FILE_NOT_FOUND);
 static_assert(RegistryWords::accessDenied == ERROR_ACCESS_DENIED);
@@ -37,6 +39,11 @@ HKEY openedKey(SysInfoPlatform::KeyHandle key)
 }
 
 } // namespace
+
+std::vector<std::uint32_t> WindowsSysInfoPlatform::registryViews() const
+{
+    return {RegistryWords::view64Bit, RegistryWords::view32Bit};
+}
 
 long WindowsSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey,
                                      std::uint32_t access, KeyHandle& key)

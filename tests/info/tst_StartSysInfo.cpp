@@ -29,6 +29,22 @@ std::string withZero(const std::string& text)
 
 using Strings = std::vector<std::string>;
 
+// 64-bit Windows' two registry views, each a tree of its own: the fake's keys
+// are named "64|..." and "32|..." after the view they were opened in.
+class TwoViewFake : public FakeSysInfoPlatform {
+public:
+    std::vector<std::uint32_t> registryViews() const override
+    {
+        return {RegistryWords::view64Bit, RegistryWords::view32Bit};
+    }
+    long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
+                 KeyHandle& key) override
+    {
+        const bool view32 = (access & RegistryWords::view32Bit) != 0;
+        return FakeSysInfoPlatform::openKey(root, (view32 ? "32|" : "64|") + subKey, access, key);
+    }
+};
+
 } // namespace
 
 class tst_StartSysInfo : public QObject {
@@ -170,6 +186,54 @@ private slots:
         queryThrows.queryThrows = true;
         QVERIFY(!StartSysInfo(queryThrows));
         QVERIFY(queryThrows.stillOpen().empty());
+    }
+
+    // Each view in turn, the 32-bit one only when the 64-bit one records neither place.
+    void viewsAreTriedInTurn_data()
+    {
+        QTest::addColumn<Strings>("values"); // "<view>|<key>" = text, in pairs
+        QTest::addColumn<Strings>("opened");
+        QTest::addColumn<Strings>("started");
+        const std::string other = "C:\\Other\\msinfo32.exe";
+        QTest::newRow("64-bit full path first")
+            << Strings{"64|" + fullPathKey, toolPath, "32|" + fullPathKey, other}
+            << Strings{"64|" + fullPathKey} << Strings{toolPath};
+        QTest::newRow("32-bit full path")
+            << Strings{"32|" + fullPathKey, toolPath}
+            << Strings{"64|" + fullPathKey, "64|" + folderKey, "32|" + fullPathKey} << Strings{toolPath};
+        QTest::newRow("32-bit folder")
+            << Strings{"32|" + folderKey, toolFolder}
+            << Strings{"64|" + fullPathKey, "64|" + folderKey, "32|" + fullPathKey, "32|" + folderKey}
+            << Strings{candidatePath};
+        QTest::newRow("64-bit folder without the tool decides")
+            << Strings{"64|" + folderKey, "C:\\Empty", "32|" + fullPathKey, toolPath}
+            << Strings{"64|" + fullPathKey, "64|" + folderKey} << Strings{};
+        QTest::newRow("64-bit full path that cannot start decides")
+            << Strings{"64|" + fullPathKey, "", "32|" + fullPathKey, toolPath}
+            << Strings{"64|" + fullPathKey} << Strings{};
+        QTest::newRow("neither view")
+            << Strings{}
+            << Strings{"64|" + fullPathKey, "64|" + folderKey, "32|" + fullPathKey, "32|" + folderKey}
+            << Strings{};
+    }
+    void viewsAreTriedInTurn()
+    {
+        QFETCH(Strings, values);
+        QFETCH(Strings, opened);
+        QFETCH(Strings, started);
+        TwoViewFake fake;
+        for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
+            const bool folder = values[i].find(folderKey) != std::string::npos;
+            fake.setValue(values[i], folder ? "MSINFO" : "PATH", textType, withZero(values[i + 1]));
+        }
+        fake.files[candidatePath] = FakeSysInfoPlatform::FileKind::Ordinary;
+        QCOMPARE(StartSysInfo(fake), !started.empty());
+        QCOMPARE(fake.openedKeyNames, opened);
+        QCOMPARE(fake.started, started);
+        for (std::size_t i = 0; i < opened.size(); ++i)
+            QCOMPARE(fake.accessMasks[i], RegistryWords::readAccess
+                         | (opened[i].front() == '3' ? RegistryWords::view32Bit : RegistryWords::view64Bit));
+        QVERIFY(fake.stillOpen().empty());
     }
 
     void testsCanPutAFakeBehindTheLauncher()

@@ -46,6 +46,7 @@ public:
     std::vector<std::uint32_t> accessMasks;
     std::vector<std::string> startAttempts;
 
+    std::vector<std::uint32_t> registryViews() const override { return real.registryViews(); }
     long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
                  KeyHandle& key) override
     {
@@ -81,7 +82,7 @@ public:
     bool onlyReadRightsAsked() const
     {
         for (const std::uint32_t mask : accessMasks)
-            if (mask != KEY_READ)
+            if ((mask & ~(KEY_WOW64_64KEY | KEY_WOW64_32KEY)) != KEY_READ)
                 return false;
         return !accessMasks.empty();
     }
