@@ -1,6 +1,8 @@
 // The floor for the program's start-up: the least a toolkit program does to
 // put one line of text on screen, then, on a key, a second window of text;
-// a key there ends it.
+// a key there ends it. With --frameless the first window has no title bar, as
+// the splash screen has none: on the Windows desktop the system draws a title
+// bar, which is work of its own.
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -46,6 +48,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     FirstWindow window;
+    if (QApplication::arguments().contains(QStringLiteral("--frameless")))
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window.show();
     return QApplication::exec();
 }
