@@ -3,7 +3,10 @@
 // written here with explicit sizes, so that an unterminated text and the
 // 1024/1025-byte boundary can be stored as they are.
 //
-// Usage: tst_WindowsSysInfoPlatform registry|launcher
+// Usage: tst_WindowsSysInfoPlatform registry|launcher|start-once
+// (start-once: runs the launcher once, as the About box's button does, over
+// whatever the registry holds, and says whether the tool started;
+// start_sysinfo_views.sh drives it.)
 #include "screens/info/GetKeyValue.h"
 #include "screens/info/RegistryWords.h"
 #include "screens/info/StartSysInfo.h"
@@ -434,13 +437,17 @@ void launcherCases()
 int main(int argc, char** argv)
 {
     const std::string group = argc > 1 ? argv[1] : "";
+    if (group == "start-once") {
+        std::printf("StartSysInfo: %s\n", StartSysInfo(currentSysInfoPlatform()) ? "started" : "unavailable");
+        return 0;
+    }
     try {
         if (group == "registry")
             registryCases();
         else if (group == "launcher")
             launcherCases();
         else {
-            std::printf("usage: tst_WindowsSysInfoPlatform registry|launcher\n");
+            std::printf("usage: tst_WindowsSysInfoPlatform registry|launcher|start-once\n");
             return 2;
         }
     } catch (const std::exception& error) {
