@@ -19,18 +19,6 @@ int clientPixels(float outerTwips, double twipsPerPixel, double framePixels)
     return static_cast<int>(std::lround(outerTwips / twipsPerPixel - framePixels));
 }
 
-// The frame and title bar around the window. Once it has been on view the
-// toolkit knows them; before its first show only the window manager does.
-QMarginsF frameOf(QWidget* window)
-{
-    if (window->isVisible()) {
-        const QRect outer = window->frameGeometry();
-        const QRect client = window->geometry();
-        return QMarginsF(client.left() - outer.left(), client.top() - outer.top(),
-                         outer.right() - client.right(), outer.bottom() - client.bottom());
-    }
-    return WindowManager::frameExtents(window);
-}
 } // namespace
 
 void SizeAndCenter(QWidget* window, double sizeFactor)
@@ -43,7 +31,7 @@ void SizeAndCenter(QWidget* window, double sizeFactor)
     const QRect whole = display->geometry();
     const QSizeF extent = WindowManager::displaySize(display);
     // The window's height and width are its outer ones, frame and title bar included.
-    const QMarginsF frame = frameOf(window);
+    const QMarginsF frame = WindowManager::frameExtents(window);
     const double frameWidth = frame.left() + frame.right();
     const double frameHeight = frame.top() + frame.bottom();
 

@@ -17,8 +17,8 @@ public:
     // centred window up to a pixel and a half off centre.
     static QSizeF displaySize(const QScreen* display);
 
-    // The frame and title bar the window manager will draw around the window,
-    // in the toolkit's pixels; none when no window manager answers in time.
+    // The frame and title bar the window manager draws, or will draw, around
+    // the window, in the toolkit's pixels; none when no window manager answers in time.
     static QMarginsF frameExtents(QWidget* window);
 
     // Asks taskbars and pagers to leave the window out.

@@ -166,6 +166,14 @@ QSizeF WindowManager::displaySize(const QScreen* display)
 
 QMarginsF WindowManager::frameExtents(QWidget* window)
 {
+    // Once the window has been on view the toolkit knows its frame; before its
+    // first show only the window manager does.
+    if (window->isVisible()) {
+        const QRect outer = window->frameGeometry();
+        const QRect client = window->geometry();
+        return QMarginsF(client.left() - outer.left(), client.top() - outer.top(),
+                         outer.right() - client.right(), outer.bottom() - client.bottom());
+    }
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return {};
