@@ -1,7 +1,10 @@
-// The program on a Windows desktop, used by keyboard as a doctor would: it
-// starts with the splash screen, a typed key leaves that for the main window,
-// and Alt+E there ends the program. Passes when the program has ended with
-// status 0 within five seconds of its start.
+// The program on a Windows desktop, used as a doctor would, with Windows' own
+// frames measured as Windows reports them. The splash screen comes alone,
+// centred, with the keyboard and no taskbar button; a typed key leaves it for
+// the main window, 0.95 of the screen and centred; "Anemia" and OK lead to the
+// first question screen, where OK with nothing chosen warns; two findings and
+// a diagnosis lead to the severity screen, 0.75 of the screen and centred; and
+// Alt+E ends the program with status 0. Each step has five seconds.
 //
 // Usage: e2e_windows_smoke <path of nuvessa.exe>
 #ifndef WIN32_LEAN_AND_MEAN
@@ -9,6 +12,7 @@
 #endif
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -16,7 +20,7 @@
 
 namespace {
 
-constexpr ULONGLONG allowedMs = 5000;
+constexpr ULONGLONG stepMs = 5000;
 
 struct Search {
     DWORD process;
@@ -52,17 +56,59 @@ bool hasTitleBar(HWND window)
     return (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
 }
 
-// The one window on view that passes, once it is the only one and has the
-// keyboard, as the doctor sees it before typing; null at the deadline.
-HWND awaitAlone(DWORD process, ULONGLONG deadline, const std::function<bool(HWND)>& passes)
+// Windows gives a taskbar button to a window with no owner, or one that asks for it.
+bool hasTaskbarButton(HWND window)
 {
+    return !GetWindow(window, GW_OWNER) || (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+}
+
+// The window on view that passes, once it has the keyboard and stands alone, or
+// beside the one window `beside` (the screen a message box is over), and the
+// program waits for input; null after a step's time.
+HWND await(HANDLE program, DWORD process, const std::function<bool(HWND)>& passes, HWND beside = nullptr)
+{
+    const ULONGLONG deadline = GetTickCount64() + stepMs;
     while (GetTickCount64() < deadline) {
         const std::vector<HWND> shown = windowsOnView(process);
-        if (shown.size() == 1 && passes(shown.front()) && GetForegroundWindow() == shown.front())
-            return shown.front();
+        const HWND front = GetForegroundWindow();
+        const bool others = shown.size() == (beside ? 2u : 1u);
+        for (HWND window : shown) {
+            if (others && window == front && window != beside && passes(window)) {
+                WaitForInputIdle(program, stepMs);
+                return window;
+            }
+        }
         Sleep(20);
     }
     return nullptr;
+}
+
+bool within(long actual, double expected)
+{
+    return std::fabs(actual - expected) <= 1.0;
+}
+
+// The whole window, frame and title bar included, as the factor of the screen and centred on it.
+bool sizedAndCentred(HWND window, double factor, const char* name)
+{
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const double screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const double screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const long width = outer.right - outer.left;
+    const long height = outer.bottom - outer.top;
+    std::printf("%s: %ld x %ld at %ld, %ld on a screen of %.0f x %.0f\n", name, width, height, outer.left,
+                outer.top, screenWidth, screenHeight);
+    if (factor > 0 && !(within(width, screenWidth * factor) && within(height, screenHeight * factor)))
+        return false;
+    return within(outer.left, (screenWidth - width) / 2) && within(outer.top, (screenHeight - height) / 2);
+}
+
+// Each input is left a moment to take effect, as a doctor's hand would, before the next comes.
+void send(std::vector<INPUT> inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(150);
 }
 
 void press(std::initializer_list<WORD> keys)
@@ -81,7 +127,29 @@ void press(std::initializer_list<WORD> keys)
         up.ki.dwFlags = KEYEVENTF_KEYUP;
         inputs.push_back(up);
     }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    send(inputs);
+}
+
+// A click in the middle of a control placed in twips (left, top, width, height) on a screen's client area.
+void click(HWND window, int left, int top, int width, int height)
+{
+    const HDC screen = GetDC(nullptr);
+    const double pixelsPerTwip = GetDeviceCaps(screen, LOGPIXELSX) / 1440.0;
+    ReleaseDC(nullptr, screen);
+    POINT at{static_cast<LONG>(std::lround((left + width / 2.0) * pixelsPerTwip)),
+             static_cast<LONG>(std::lround((top + height / 2.0) * pixelsPerTwip))};
+    ClientToScreen(window, &at);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT down = move;
+    down.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    INPUT up = move;
+    up.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    send({move});
+    send({down, up});
 }
 
 int fail(HANDLE program, const char* what)
@@ -89,6 +157,11 @@ int fail(HANDLE program, const char* what)
     std::printf("FAIL: %s\n", what);
     TerminateProcess(program, 99);
     return 1;
+}
+
+bool titled(HWND window, const wchar_t* caption)
+{
+    return hasTitleBar(window) && captionOf(window) == caption;
 }
 
 } // namespace
@@ -99,6 +172,8 @@ int main(int argc, char** argv)
         std::printf("usage: e2e_windows_smoke <path of nuvessa.exe>\n");
         return 2;
     }
+    // Sizes in the display's own pixels, at any scale.
+    SetProcessDPIAware();
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -108,29 +183,61 @@ int main(int argc, char** argv)
         std::printf("FAIL: the program did not start (%lu)\n", GetLastError());
         return 1;
     }
-    const ULONGLONG startedAt = GetTickCount64();
-    const ULONGLONG deadline = startedAt + allowedMs;
+    const HANDLE program = started.hProcess;
     const DWORD process = started.dwProcessId;
 
-    // The splash screen, without a title bar, and nothing else on view.
-    if (!awaitAlone(process, deadline, [](HWND w) { return !hasTitleBar(w); }))
-        return fail(started.hProcess, "no splash screen alone on view with the keyboard");
-    std::printf("splash screen after %llu ms\n", GetTickCount64() - startedAt);
+    const HWND splash = await(program, process, [](HWND w) { return !hasTitleBar(w); });
+    if (!splash)
+        return fail(program, "no splash screen alone on view with the keyboard");
+    if (hasTaskbarButton(splash) || !sizedAndCentred(splash, 0, "splash screen"))
+        return fail(program, "the splash screen has a taskbar button or is not centred");
     press({'N'});
 
-    if (!awaitAlone(process, deadline, [](HWND w) { return hasTitleBar(w) && captionOf(w) == L"Nuvessa"; }))
-        return fail(started.hProcess,
-                    "a key did not lead from the splash screen to the main window alone, with the keyboard");
-    std::printf("main window after %llu ms\n", GetTickCount64() - startedAt);
-    press({VK_MENU, 'E'});
+    const HWND main = await(program, process, [](HWND w) { return titled(w, L"Nuvessa"); });
+    if (!main)
+        return fail(program, "a key did not lead from the splash screen to the main window alone, with the keyboard");
+    if (!hasTaskbarButton(main) || !sizedAndCentred(main, 0.95, "main window"))
+        return fail(program, "the main window is not 0.95 of the screen and centred, with a taskbar button");
 
-    const ULONGLONG now = GetTickCount64();
-    if (now >= deadline || WaitForSingleObject(started.hProcess, static_cast<DWORD>(deadline - now)) != WAIT_OBJECT_0)
-        return fail(started.hProcess, "the program did not end within five seconds of its start");
+    // The topic list, two entries down to "Anemia", then OK.
+    click(main, 4080, 3240, 5295, 315);
+    press({VK_DOWN});
+    press({VK_DOWN});
+    click(main, 9960, 3240, 735, 375);
+    const HWND first = await(program, process, [](HWND w) { return titled(w, L"Anemia"); });
+    if (!first || !sizedAndCentred(first, 0.95, "FormAnemia1"))
+        return fail(program, "\"Anemia\" and OK did not lead to the first question screen, 0.95 of the screen");
+
+    // OK with nothing chosen: the warning, over the screen, which has the keyboard again once it is closed.
+    click(first, 4320, 3240, 735, 375);
+    if (!await(program, process, [](HWND w) { return captionOf(w) == L"Kadrelo"; }, first))
+        return fail(program, "OK with nothing chosen gave no box captioned \"Kadrelo\"");
+    press({VK_RETURN});
+    if (await(program, process, [first](HWND w) { return w == first; }) != first)
+        return fail(program, "the question screen did not have the keyboard back after the warning");
+
+    // "Less than 10 g/dL", then "Hypochromia, microcytosis" and its diagnosis, to the severity screen.
+    click(first, 600, 4200, 2655, 375);
+    click(first, 4320, 3240, 735, 375);
+    const HWND second = await(program, process, [first](HWND w) { return w != first && titled(w, L"Anemia"); });
+    if (!second)
+        return fail(program, "the second question screen did not follow the first");
+    click(second, 360, 960, 2655, 375);
+    click(second, 1080, 4440, 735, 375);
+    if (!await(program, process, [](HWND w) { return captionOf(w) == L"Kadrelo"; }, second))
+        return fail(program, "the diagnosis was not shown in a box captioned \"Kadrelo\"");
+    press({VK_RETURN});
+    const HWND severity = await(program, process, [second](HWND w) { return w != second && titled(w, L"Anemia"); });
+    if (!severity || !sizedAndCentred(severity, 0.75, "FormAnemia11"))
+        return fail(program, "the severity screen did not follow, 0.75 of the screen and centred");
+
+    press({VK_MENU, 'E'});
+    if (WaitForSingleObject(program, stepMs) != WAIT_OBJECT_0)
+        return fail(program, "Alt+E did not end the program");
     DWORD status = 1;
-    GetExitCodeProcess(started.hProcess, &status);
-    std::printf("ended with status %lu after %llu ms\n", status, GetTickCount64() - startedAt);
+    GetExitCodeProcess(program, &status);
+    std::printf("ended with status %lu\n", status);
     CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    CloseHandle(program);
     return status == 0 ? 0 : 1;
 }
