@@ -28,3 +28,13 @@ function(nuvessa_copy_windows_runtime_beside target)
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${folder}/styles
     VERBATIM)
 endfunction()
+
+# Installs the same beside the program in the install folder.
+function(nuvessa_install_windows_runtime destination)
+  install(FILES ${nuvessa_compiler_runtime}
+                $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+          DESTINATION ${destination})
+  install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION ${destination}/platforms)
+  install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION ${destination}/imageformats)
+  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION ${destination}/styles)
+endfunction()

@@ -18,9 +18,9 @@ NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
 
 # To build the toolkit and the program for Windows: Debian's Qt source is
 # unpacked and built with mingw-w64 (POSIX threads) and Ninja, its code
-# generators taken from this machine's Qt of the same version.
+# generators taken from this machine's Qt of the same version. NSIS makes the installer.
 NUVESSA_WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev-tools qt6-base-dev dpkg-dev xz-utils patch perl python3)
+  qt6-base-dev-tools qt6-base-dev dpkg-dev xz-utils patch perl python3 nsis)
 
 nuvessa_install_missing() {
   local missing=() package

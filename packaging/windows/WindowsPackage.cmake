@@ -1,0 +1,28 @@
+# Nuvessa for Windows: `cpack` in the build folder (or scripts/build-windows
+# --installer) makes Nuvessa-1.0-win64.exe, an installer built with NSIS, and
+# Nuvessa-1.0-win64.zip, the same folder to run from anywhere.
+
+include(${PROJECT_SOURCE_DIR}/cmake/WindowsRuntime.cmake)
+
+install(TARGETS nuvessa RUNTIME DESTINATION .)
+install(FILES ${NUVESSA_PICTURES} DESTINATION .)
+nuvessa_install_windows_runtime(.)
+
+set(CPACK_GENERATOR "NSIS;ZIP")
+set(CPACK_PACKAGE_NAME "Nuvessa")
+set(CPACK_PACKAGE_VENDOR "Nuvessa")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_FILE_NAME "Nuvessa-${PROJECT_VERSION}-win64")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Nuvessa")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Nuvessa")
+set(CPACK_PACKAGE_DIRECTORY "${PROJECT_BINARY_DIR}/packages")
+# The ZIP holds one folder, Nuvessa-1.0-win64, with the program at its top.
+set(CPACK_ARCHIVE_ZIP_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}")
+set(CPACK_ZIP_COMPONENT_INSTALL OFF)
+set(CPACK_NSIS_MUI_ICON "${NUVESSA_ICON_DIR}/nuvessa.ico")
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# The installer's script is the project's own, in this folder.
+list(PREPEND CMAKE_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}")
+include(CPack)
+
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON PARENT_SCOPE)
