@@ -7,6 +7,13 @@ include(${PROJECT_SOURCE_DIR}/cmake/WindowsRuntime.cmake)
 add_executable(bare_qt_window WIN32 BareTextWindow.cpp)
 target_link_libraries(bare_qt_window PRIVATE Qt6::Widgets nuvessa_warnings)
 nuvessa_copy_windows_runtime_beside(bare_qt_window)
+# With the program's manifest (the common controls it asks for, the display's
+# scale per monitor), so that both start with the same libraries and settings.
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/bare_qt_window.rc
+     CONTENT "1 24 \"${PROJECT_SOURCE_DIR}/app/root/windows/nuvessa.manifest\"\n")
+target_sources(bare_qt_window PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/bare_qt_window.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/bare_qt_window.rc PROPERTIES
+  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/app/root/windows/nuvessa.manifest)
 
 # Plain Windows code: no toolkit, and a static runtime, so that it loads
 # nothing the programs it times load.
