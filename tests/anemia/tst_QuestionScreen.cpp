@@ -318,7 +318,7 @@ void tst_QuestionScreen::sizedAndCentredOnLoad()
         QVERIFY(window);
         // The toolkit may learn the frame's size only at the first show, so the
         // window can come out larger by its frame than the share asked for.
-        const QRect frame = window->frameGeometry();
+        const QRect frame = ScreenTestHelpers::outerGeometry(window);
         const QSize frameExtra = frame.size() - window->size();
         QVERIFY(qAbs(frame.width() - display.width() * factor) <= frameExtra.width() + 1);
         QVERIFY(qAbs(frame.height() - display.height() * factor) <= frameExtra.height() + 1);

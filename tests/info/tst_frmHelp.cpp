@@ -213,7 +213,7 @@ void tst_frmHelp::opensSizedAndCentred()
     frmHelp* help = pressHelp();
     QVERIFY(help);
     const QRect display = Twips::display()->geometry();
-    const QRect outer = help->frameGeometry();
+    const QRect outer = ScreenTestHelpers::outerGeometry(help);
     const QRect inner = help->geometry();
     const QString seen = QStringLiteral("window %1,%2 %3x%4 (client %5x%6) on display %7x%8")
                              .arg(outer.left()).arg(outer.top()).arg(outer.width()).arg(outer.height())

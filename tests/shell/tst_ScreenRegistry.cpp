@@ -2,7 +2,6 @@
 #include "app/Screen.h"
 #include "app/SizingArithmetic.h"
 #include "app/Twips.h"
-#include "app/WindowManager.h"
 #include "support/ScreenTestHelpers.h"
 
 #include <QLineEdit>
@@ -236,9 +235,7 @@ void tst_ScreenRegistry::sizeAndCenterOnTheDisplay()
     const auto displayHeight = static_cast<float>(display.height() * tppY);
     const int width = int(std::lround(SizingArithmetic::scaledExtent(displayWidth, factor) / tppX));
     const int height = int(std::lround(SizingArithmetic::scaledExtent(displayHeight, factor) / tppY));
-    // The outer window as the desktop draws it (the toolkit leaves out Windows' invisible borders).
-    const QRectF outer = QRectF(window.geometry()).marginsAdded(WindowManager::frameExtents(&window));
-    const QRect placed = outer.toRect();
+    const QRect placed = ScreenTestHelpers::outerGeometry(&window);
     QCOMPARE(placed.size(), QSize(width, height));
 
     // Centred: equal margins left and right, top and bottom, within a pixel of rounding.

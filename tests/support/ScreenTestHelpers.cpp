@@ -3,6 +3,7 @@
 #include "support/BoxAnswerer.h"
 
 #include "app/Module1.h"
+#include "app/WindowManager.h"
 #include "app/ProgramFolder.h"
 #include "app/Screen.h"
 #include "app/ScreenRegistry.h"
@@ -193,6 +194,11 @@ QList<ScreenKind> visibleScreens()
             kinds.append(*kindOf(registry.at(i)));
     }
     return kinds;
+}
+
+QRect outerGeometry(QWidget* window)
+{
+    return QRectF(window->geometry()).marginsAdded(WindowManager::frameExtents(window)).toRect();
 }
 
 } // namespace ScreenTestHelpers

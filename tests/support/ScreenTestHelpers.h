@@ -3,6 +3,7 @@
 #include "app/ScreenKind.h"
 
 #include <QList>
+#include <QRect>
 #include <QMessageBox>
 #include <QString>
 
@@ -89,6 +90,10 @@ FormMain* openMainWindow();
 // Makes the window the active one, as the doctor's click on it would, so that
 // its access keys (Alt+H, Alt+E, …) reach it.
 bool makeActive(QWidget* window);
+
+// The whole window as the desktop draws it, frame and title bar included (the
+// toolkit's own frame geometry leaves out Windows' invisible borders).
+QRect outerGeometry(QWidget* window);
 
 // The kinds of the loaded screens that are visible, in load order.
 QList<ScreenKind> visibleScreens();
