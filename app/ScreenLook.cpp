@@ -17,6 +17,9 @@ QFont font(const char* family, double points, bool bold)
     QFont f(QString::fromLatin1(family));
     f.setPointSizeF(points);
     f.setBold(bold);
+    // Drawn from outlines, so that texts are sharp and keep their proportions
+    // at every scale; Windows' MS Sans Serif is a bitmap face that has neither.
+    f.setStyleStrategy(QFont::ForceOutline);
     return f;
 }
 } // namespace

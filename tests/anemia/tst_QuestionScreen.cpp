@@ -175,6 +175,8 @@ void tst_QuestionScreen::windowAndTexts()
         QCOMPARE(option->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(option->font().pointSizeF(), 8.25);
         QVERIFY(option->font().bold());
+        // Drawn from outlines, as at every scale; Windows' MS Sans Serif is a bitmap face.
+        QVERIFY(QFontDatabase::isSmoothlyScalable(QFontInfo(option->font()).family()));
         QVERIFY(option->toolTip().isEmpty());
         QVERIFY(!option->isChecked());
     }
