@@ -1,10 +1,12 @@
 // The program on a Windows desktop, used as a doctor would, with Windows' own
 // frames measured as Windows reports them. The splash screen comes alone,
 // centred, with the keyboard and no taskbar button; a typed key leaves it for
-// the main window, 0.95 of the screen and centred; "Anemia" and OK lead to the
-// first question screen, where OK with nothing chosen warns; two findings and
-// a diagnosis lead to the severity screen, 0.75 of the screen and centred; and
-// Alt+E ends the program with status 0. Each step has five seconds.
+// the main window, 0.95 of the screen and centred; Alt+B opens the About box,
+// a fixed dialog at its place and off the taskbar, and Esc closes it; "Anemia"
+// and OK lead to the first question screen, where OK with nothing chosen
+// warns; two findings and a diagnosis lead to the severity screen, 0.75 of
+// the screen and centred; and Alt+E ends the program with status 0. Each step
+// has five seconds.
 //
 // Usage: e2e_windows_smoke <path of nuvessa.exe>
 #ifndef WIN32_LEAN_AND_MEAN
@@ -130,14 +132,29 @@ void press(std::initializer_list<WORD> keys)
     send(inputs);
 }
 
+double pixelsPerTwip()
+{
+    const HDC screen = GetDC(nullptr);
+    const double pixels = GetDeviceCaps(screen, LOGPIXELSX) / 1440.0;
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// A dialog frame that cannot be resized, minimised or maximised, its client area at this place in twips.
+bool fixedDialogAt(HWND window, int left, int top)
+{
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    return hasTitleBar(window) && !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX))
+           && within(client.x, left * pixelsPerTwip()) && within(client.y, top * pixelsPerTwip());
+}
+
 // A click in the middle of a control placed in twips (left, top, width, height) on a screen's client area.
 void click(HWND window, int left, int top, int width, int height)
 {
-    const HDC screen = GetDC(nullptr);
-    const double pixelsPerTwip = GetDeviceCaps(screen, LOGPIXELSX) / 1440.0;
-    ReleaseDC(nullptr, screen);
-    POINT at{static_cast<LONG>(std::lround((left + width / 2.0) * pixelsPerTwip)),
-             static_cast<LONG>(std::lround((top + height / 2.0) * pixelsPerTwip))};
+    POINT at{static_cast<LONG>(std::lround((left + width / 2.0) * pixelsPerTwip())),
+             static_cast<LONG>(std::lround((top + height / 2.0) * pixelsPerTwip()))};
     ClientToScreen(window, &at);
     INPUT move{};
     move.type = INPUT_MOUSE;
@@ -198,6 +215,15 @@ int main(int argc, char** argv)
         return fail(program, "a key did not lead from the splash screen to the main window alone, with the keyboard");
     if (!hasTaskbarButton(main) || !sizedAndCentred(main, 0.95, "main window"))
         return fail(program, "the main window is not 0.95 of the screen and centred, with a taskbar button");
+
+    // The About box beside it, off the taskbar; Esc closes it and gives the main window the keyboard back.
+    press({VK_MENU, 'B'});
+    const HWND about = await(program, process, [](HWND w) { return captionOf(w) == L"About MyApp"; }, main);
+    if (!about || hasTaskbarButton(about) || !fixedDialogAt(about, 2340, 1935))
+        return fail(program, "Alt+B gave no About box with a fixed dialog frame at its place, off the taskbar");
+    press({VK_ESCAPE});
+    if (await(program, process, [main](HWND w) { return w == main; }) != main)
+        return fail(program, "the main window did not have the keyboard back after the About box");
 
     // The topic list, two entries down to "Anemia", then OK.
     click(main, 4080, 3240, 5295, 315);
