@@ -11,15 +11,8 @@ wine_desktop="$1" installer="$2" driver="$3" prefix="$4"
 folder="$prefix/drive_c/Program Files/Nuvessa"
 shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Nuvessa.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Nuvessa'
-failures=0
+source "$(dirname "$0")/../../support/fresh_wine_prefix.sh"
 
-rm -rf "$prefix"
-trap '"$wine_desktop" stop "$prefix"; rm -rf "$prefix"' EXIT
-trap 'exit 1' INT TERM
-"$wine_desktop" start "$prefix" >/dev/null || exit 1
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-run() { "$wine_desktop" run "$prefix" "$@"; }
 # The registry's software keys, Wine's own left out, and every file of drive C:.
 state() {
   local hive
@@ -50,5 +43,4 @@ done
 [ -e "$folder" ] && fail "left under Program Files: $(cd "$folder" && find . -mindepth 1)"
 [ -e "$shortcut" ] && fail "the Start menu entry is left"
 run reg query "$key" >/dev/null 2>&1 && fail "the uninstall key is left"
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+passed
