@@ -76,23 +76,15 @@ for ((run = 0; run < runs; run++)); do
   done
 done
 
-median() { # column file
-  sort -n -k"$1" "$2" | awk -v c="$1" '{v[NR] = $c} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
-}
-quartiles() { # column file: where the middle half of the runs lies
-  sort -n -k"$1" "$2" | awk -v c="$1" '{v[NR] = $c} END {printf "%.0f-%.0f", v[int(NR / 4) + 1], v[NR - int(NR / 4)]}'
-}
+source "$(dirname "$0")/medians.sh"
 
-# Beside the ratio of the medians, the median of the ratios of the runs of
-# one round: other work on a shared machine weighs on both alike.
 printf '%-38s %8s %8s %7s %7s  %s\n' "median of $runs alternating runs" nuvessa bare ratio paired \
   "middle half, nuvessa / bare"
 row() { # what column baseline-file baseline-name
   local n b p
   n="$(median "$2" "$scratch/nuvessa")"
   b="$(median "$2" "$scratch/$3")"
-  paste -d' ' "$scratch/nuvessa" "$scratch/$3" | awk -v c="$2" '{print $c / $(c + 3)}' >"$scratch/ratios"
-  p="$(median 1 "$scratch/ratios")"
+  p="$(paired_median "$2" "$scratch/nuvessa" "$scratch/$3")"
   awk -v w="$1" -v n="$n" -v b="$b" -v p="$p" -v k="$4" \
     -v q="$(quartiles "$2" "$scratch/nuvessa") / $(quartiles "$2" "$scratch/$3")" \
     'BEGIN {printf "%-38s %8.1f %8.1f %7.3f %7.3f  %s (%s)\n", w, n, b, n / b, p, q, k}'

@@ -64,19 +64,14 @@ for ((run = 0; run < runs; run++)); do
   done
 done
 
-median() { # column file
-  sort -n -k"$1" "$2" | awk -v c="$1" '{v[NR] = $c} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
-}
+source "$(dirname "$0")/medians.sh"
 
-# Beside the ratio of the medians, the median of the ratios of the runs of
-# one round: other work on a shared machine weighs on both alike.
 printf '%-40s %10s %10s %8s %8s\n' "median of $runs alternating runs" nuvessa bare ratio "paired"
 row() { # what column baseline-file baseline-name
   local n b p
   n="$(median "$2" "$scratch/nuvessa")"
   b="$(median "$2" "$scratch/$3")"
-  paste -d' ' "$scratch/nuvessa" "$scratch/$3" | awk -v c="$2" '{print $c / $(c + 3)}' >"$scratch/ratios"
-  p="$(median 1 "$scratch/ratios")"
+  p="$(paired_median "$2" "$scratch/nuvessa" "$scratch/$3")"
   awk -v w="$1" -v n="$n" -v b="$b" -v p="$p" -v k="$4" \
     'BEGIN {printf "%-40s %10.1f %10.1f %8.3f %8.3f  (%s)\n", w, n, b, n / b, p, k}'
 }
