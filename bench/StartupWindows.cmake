@@ -1,7 +1,6 @@
 # The start-up on Windows (bench/startup-windows.sh): the bare one-label
 # program, with the same libraries and plug-ins beside it as the program has
 # beside itself, and a probe that times both on the Windows desktop.
-include(${PROJECT_SOURCE_DIR}/cmake/WindowsRuntime.cmake)
 
 # A windowed program like nuvessa.exe: no console comes with it.
 add_executable(bare_qt_window WIN32 BareTextWindow.cpp)

@@ -16,25 +16,33 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   endforeach()
 endif()
 
-# Copies them, and the toolkit's parts, beside the given executable after every build.
+# The toolkit's libraries, and its plug-ins each in the folder it is looked for in.
+set(nuvessa_qt_libraries $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>)
+set(nuvessa_qt_plugins
+    platforms Qt6::QWindowsIntegrationPlugin
+    imageformats Qt6::QJpegPlugin
+    styles Qt6::QWindowsVistaStylePlugin)
+
+# Copies them all beside the given executable after every build.
 function(nuvessa_copy_windows_runtime_beside target)
   set(folder $<TARGET_FILE_DIR:${target}>)
-  add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${nuvessa_compiler_runtime}
-            $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> ${folder}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/platforms ${folder}/imageformats ${folder}/styles
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> ${folder}/platforms
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QJpegPlugin> ${folder}/imageformats
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${folder}/styles
-    VERBATIM)
+  set(commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${nuvessa_compiler_runtime} ${nuvessa_qt_libraries} ${folder})
+  set(plugins ${nuvessa_qt_plugins})
+  while(plugins)
+    list(POP_FRONT plugins subfolder plugin)
+    list(APPEND commands
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/${subfolder}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${plugin}> ${folder}/${subfolder})
+  endwhile()
+  add_custom_command(TARGET ${target} POST_BUILD ${commands} VERBATIM)
 endfunction()
 
 # Installs the same beside the program in the install folder.
 function(nuvessa_install_windows_runtime destination)
-  install(FILES ${nuvessa_compiler_runtime}
-                $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-          DESTINATION ${destination})
-  install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION ${destination}/platforms)
-  install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION ${destination}/imageformats)
-  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION ${destination}/styles)
+  install(FILES ${nuvessa_compiler_runtime} ${nuvessa_qt_libraries} DESTINATION ${destination})
+  set(plugins ${nuvessa_qt_plugins})
+  while(plugins)
+    list(POP_FRONT plugins subfolder plugin)
+    install(FILES $<TARGET_FILE:${plugin}> DESTINATION ${destination}/${subfolder})
+  endwhile()
 endfunction()

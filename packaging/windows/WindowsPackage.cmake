@@ -2,8 +2,6 @@
 # --installer) makes Nuvessa-1.0-win64.exe, an installer built with NSIS, and
 # Nuvessa-1.0-win64.zip, the same folder to run from anywhere.
 
-include(${PROJECT_SOURCE_DIR}/cmake/WindowsRuntime.cmake)
-
 install(TARGETS nuvessa RUNTIME DESTINATION .)
 install(FILES ${NUVESSA_PICTURES} DESTINATION .)
 nuvessa_install_windows_runtime(.)
