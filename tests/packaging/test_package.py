@@ -6,6 +6,7 @@ NUVESSA_SOURCE_DIR in the environment.
 
 import filecmp
 import glob
+import gzip
 import os
 import pathlib
 import subprocess
@@ -28,6 +29,9 @@ EXPECTED_FILES = {
     f"share/icons/hicolor/48x48/apps/{APP_ID}.png",
     f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
     f"share/metainfo/{APP_ID}.metainfo.xml",
+    "share/doc/nuvessa/copyright",
+    "share/doc/nuvessa/changelog.gz",
+    "share/man/man1/nuvessa.1.gz",
 }
 
 
@@ -79,36 +83,75 @@ class InstallTree(unittest.TestCase):
 
 
 class DebianPackage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.out = tempfile.TemporaryDirectory(prefix="nuvessa-deb-")
+        out = pathlib.Path(cls.out.name)
+        run("cpack", "-G", "DEB", "--config", str(BUILD / "CPackConfig.cmake"), "-B", str(out))
+        cls.packages = glob.glob(str(out / "nuvessa_*.deb"))
+        if len(cls.packages) == 1:
+            run("dpkg-deb", "-x", cls.packages[0], str(out / "root"))
+        cls.root = out / "root/usr"
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.out.cleanup()
+
     def test_contents_and_dependencies(self):
-        with tempfile.TemporaryDirectory(prefix="nuvessa-deb-") as out_text:
-            out = pathlib.Path(out_text)
-            run("cpack", "-G", "DEB", "--config", str(BUILD / "CPackConfig.cmake"), "-B", str(out))
-            packages = glob.glob(str(out / "nuvessa_*.deb"))
-            self.assertEqual(len(packages), 1, f"expected one package, found {packages}")
-            package = packages[0]
+        self.assertEqual(len(self.packages), 1, f"expected one package, found {self.packages}")
+        package = self.packages[0]
 
-            listing = run("dpkg-deb", "-c", package).splitlines()
-            files, links = set(), {}
-            for line in listing:
-                fields = line.split(None, 5)
-                mode, name = fields[0], fields[5]
-                if mode.startswith("d"):
-                    continue
-                if mode.startswith("l"):
-                    name, target = name.split(" -> ")
-                    links[name] = target
-                self.assertTrue(name.startswith("./usr/"), f"{name} installs outside /usr")
-                files.add(name[len("./usr/"):])
-            self.assertEqual(files, EXPECTED_FILES)
-            self.assertEqual(links, {"./usr/bin/nuvessa": "../lib/nuvessa/nuvessa"})
+        listing = run("dpkg-deb", "-c", package).splitlines()
+        files, links = set(), {}
+        for line in listing:
+            fields = line.split(None, 5)
+            mode, name = fields[0], fields[5]
+            if mode.startswith("d"):
+                continue
+            if mode.startswith("l"):
+                name, target = name.split(" -> ")
+                links[name] = target
+            self.assertTrue(name.startswith("./usr/"), f"{name} installs outside /usr")
+            files.add(name[len("./usr/"):])
+        self.assertEqual(files, EXPECTED_FILES)
+        self.assertEqual(links, {"./usr/bin/nuvessa": "../lib/nuvessa/nuvessa"})
 
-            self.assertEqual(run("dpkg-deb", "-f", package, "Package").strip(), "nuvessa")
-            self.assertEqual(run("dpkg-deb", "-f", package, "Version").strip(), "1.0")
-            depends = [d.strip().split()[0] for d in run("dpkg-deb", "-f", package, "Depends").split(",")]
-            # Worked out from the program's libraries, plus the fonts added by hand.
-            for needed in ("libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
-                           "fonts-liberation2"):
-                self.assertIn(needed, depends)
+        self.assertEqual(run("dpkg-deb", "-f", package, "Package").strip(), "nuvessa")
+        self.assertEqual(run("dpkg-deb", "-f", package, "Version").strip(), "1.0")
+        depends = [d.strip().split()[0] for d in run("dpkg-deb", "-f", package, "Depends").split(",")]
+        # Worked out from the program's libraries, plus the fonts added by hand.
+        for needed in ("libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
+                       "fonts-liberation2"):
+            self.assertIn(needed, depends)
+
+    def test_lintian_finds_no_error_or_warning(self):
+        result = subprocess.run(["lintian", "--tag-display-limit", "0", "--fail-on", "error,warning",
+                                 *self.packages], capture_output=True, text=True)
+        faults = [line for line in result.stdout.splitlines() if line.startswith(("E:", "W:"))]
+        self.assertEqual(faults, [], "\n" + result.stdout + result.stderr)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+    def test_notices_come_from_the_records(self):
+        from debian.copyright import Copyright  # Debian's own reader of the format
+        text = (self.root / "share/doc/nuvessa/copyright").read_text()
+        record = Copyright(text.splitlines(True), strict=True)
+        self.assertNotIn(str(SOURCE), text)
+        licences = {p.license.synopsis: p.license.text for p in record.all_license_paragraphs()}
+        # Qt comes from Debian's own packages, with their own notices; the
+        # project's changes to Qt's source are not in this package.
+        self.assertEqual(set(licences), {"LicenseRef-Nuvessa-Proprietary", "CC0-1.0"})
+        self.assertEqual(licences["LicenseRef-Nuvessa-Proprietary"],
+                         (SOURCE / "LICENSES/LicenseRef-Nuvessa-Proprietary.txt").read_text().strip())
+        self.assertIn("/usr/share/common-licenses/CC0-1.0", licences["CC0-1.0"])
+        for source, licence in (("app/root/main.cpp", "LicenseRef-Nuvessa-Proprietary"),
+                                (f"packaging/{APP_ID}.metainfo.xml.in", "CC0-1.0")):
+            self.assertEqual(record.find_files_paragraph(source).license.synopsis, licence, source)
+
+        for installed, source in (("doc/nuvessa/changelog.gz", "changelog"), ("man/man1/nuvessa.1.gz", "nuvessa.1")):
+            packed = (self.root / "share" / installed).read_bytes()
+            # No file name (flag 0x08) and no time in the header: the same bytes from every build.
+            self.assertEqual((packed[3] & 0x08, packed[4:8]), (0, bytes(4)), installed)
+            self.assertEqual(gzip.decompress(packed), (SOURCE / "packaging/debian" / source).read_bytes())
 
 
 if __name__ == "__main__":
