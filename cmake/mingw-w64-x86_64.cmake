@@ -9,6 +9,12 @@ set(CMAKE_C_COMPILER ${mingw_target}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${mingw_target}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_target}-windres)
 
+# The linker stamps the time of the link into every program and library it
+# makes; without it, the same sources give the same bytes.
+foreach(kind EXE SHARED MODULE)
+  set(CMAKE_${kind}_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+endforeach()
+
 # Libraries and headers come from the Windows side only, the toolkit for
 # Windows included; programs (the host's moc, rcc, Wine) from this machine.
 set(CMAKE_FIND_ROOT_PATH /usr/${mingw_target})
