@@ -78,6 +78,16 @@ def debian_package_part(package, architecture):
     return part
 
 
+def package_owning(path):
+    """The Debian package a library belongs to, by any of the names a merged /usr gives it."""
+    real = os.path.realpath(path)
+    for candidate in dict.fromkeys([path, real, real.removeprefix("/usr"), path.removeprefix("/usr")]):
+        found = subprocess.run(["dpkg-query", "-S", candidate], capture_output=True, text=True)
+        if found.returncode == 0:
+            return found.stdout.split(":", 1)[0]
+    sys.exit(f"no Debian package holds {path}")
+
+
 def debian_parts(folder, program, depends):
     architecture = subprocess.run(["dpkg", "--print-architecture"], check=True, capture_output=True,
                                   text=True).stdout.strip()
@@ -87,8 +97,7 @@ def debian_parts(folder, program, depends):
         found = re.search(rf"^\s*{re.escape(soname)} \(libc6,x86-64\) => (\S+)$", cache, re.M)
         if not found:
             sys.exit(f"this machine has no {soname}, which {program} needs")
-        owner = subprocess.run(["dpkg-query", "-S", os.path.realpath(found.group(1))], check=True,
-                               capture_output=True, text=True).stdout.split(":", 1)[0]
+        owner = package_owning(found.group(1))
         part = parts.setdefault(owner, debian_package_part(owner, architecture))
         part["files"].append(program)
         part["link"] = "DYNAMIC_LINK"

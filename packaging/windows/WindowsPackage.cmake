@@ -23,20 +23,8 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 # Each package carries its notices, the licence texts and the list of its
 # parts, written from the parts' records as the folder is packed; the
 # toolkit's corresponding source stands beside the packages.
-# Debian's own Python, which has the modules that read Debian's records.
-find_program(NUVESSA_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
-execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
-                OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-set(CPACK_NUVESSA_SOURCE_DATE_EPOCH "${commit_time}")
-if(NOT commit_time)
-  set(CPACK_NUVESSA_SOURCE_DATE_EPOCH 0)
-endif()
-set(CPACK_NUVESSA_PYTHON ${NUVESSA_PYTHON})
-set(CPACK_NUVESSA_STRIP ${CMAKE_STRIP})
-set(CPACK_NUVESSA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSES/LicenseRef-Nuvessa-Proprietary.txt copyright REGEX "^Copyright" LIMIT_COUNT 1)
 string(REGEX REPLACE " <.*" "" CPACK_NUVESSA_COPYRIGHT "${copyright}")
-set(CPACK_NUVESSA_LICENCE ${PROJECT_SOURCE_DIR}/LICENSES/LicenseRef-Nuvessa-Proprietary.txt)
 set(CPACK_NUVESSA_QT_RECORDS ${NUVESSA_QT_WINDOWS}/share/nuvessa)
 set(CPACK_NUVESSA_RUNTIME ${nuvessa_compiler_runtime})
 set(CPACK_NUVESSA_SOURCE_ARCHIVE "${CPACK_PACKAGE_FILE_NAME}-qt-${Qt6_VERSION}-source.tar")
