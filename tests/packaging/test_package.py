@@ -1,4 +1,6 @@
-"""What installing Nuvessa lays out, and what its Debian package holds.
+"""What installing Nuvessa lays out, and what its packages hold: the Debian
+package, and in the build for Windows the portable ZIP and the toolkit's
+source archive beside it.
 
 Run by CTest with NUVESSA_BUILD_DIR (a configured and built tree) and
 NUVESSA_SOURCE_DIR in the environment.
@@ -7,11 +9,16 @@ NUVESSA_SOURCE_DIR in the environment.
 import filecmp
 import glob
 import gzip
+import hashlib
+import json
 import os
+import re
 import pathlib
 import subprocess
+import tarfile
 import tempfile
 import unittest
+import zipfile
 
 BUILD = pathlib.Path(os.environ.get("NUVESSA_BUILD_DIR", "build/default")).resolve()
 SOURCE = pathlib.Path(os.environ.get("NUVESSA_SOURCE_DIR", ".")).resolve()
@@ -32,7 +39,12 @@ EXPECTED_FILES = {
     "share/doc/nuvessa/copyright",
     "share/doc/nuvessa/changelog.gz",
     "share/man/man1/nuvessa.1.gz",
+    "share/doc/nuvessa/nuvessa.spdx.json",
 }
+
+# SPDX 2.3's published JSON schema; Debian 12 packages none, so it is looked
+# for where the project's steering keeps shared material.
+SPDX_SCHEMA = pathlib.Path(os.environ.get("NUVESSA_SPDX_SCHEMA", SOURCE.parent / "shared/spdx/spdx-schema-2.3.json"))
 
 
 def run(*command, **options):
@@ -43,6 +55,32 @@ def run(*command, **options):
     return result.stdout
 
 
+def check_parts_list(test, folder, listed):
+    """The package's SPDX list names every file it ships, with its true checksum,
+    and nothing it does not ship; every part in it has a version, a licence and
+    a supplier; and the list keeps to SPDX 2.3's schema."""
+    document = json.loads((folder / listed).read_text())
+    shipped = {p.relative_to(folder).as_posix() for p in folder.rglob("*")
+               if p.is_file() and not p.is_symlink() and p.relative_to(folder).as_posix() != listed}
+    checksums = {f["fileName"].removeprefix("./"): {c["algorithm"]: c["checksumValue"] for c in f["checksums"]}
+                 for f in document["files"]}
+    test.assertEqual(set(checksums), shipped)
+    for name in shipped:
+        test.assertEqual(checksums[name]["SHA256"], hashlib.sha256((folder / name).read_bytes()).hexdigest(), name)
+    for part in document["packages"]:
+        for field in ("versionInfo", "licenseDeclared", "supplier"):
+            test.assertTrue(part.get(field), f"{part['name']} has no {field}")
+    ids = {e["SPDXID"] for e in document["packages"] + document["files"]} | {"SPDXRef-DOCUMENT"}
+    for relationship in document["relationships"]:
+        test.assertLessEqual({relationship["spdxElementId"], relationship["relatedSpdxElement"]}, ids)
+    if SPDX_SCHEMA.is_file():
+        import jsonschema  # Debian's python3-jsonschema
+        jsonschema.Draft7Validator(json.loads(SPDX_SCHEMA.read_text())).validate(document)
+    else:
+        print(f"SPDX 2.3's schema is not at {SPDX_SCHEMA}: the list was checked without it")
+    return document
+
+
 class InstallTree(unittest.TestCase):
     def test_layout_and_program_folder(self):
         with tempfile.TemporaryDirectory(prefix="nuvessa-install-") as prefix_text:
@@ -50,7 +88,8 @@ class InstallTree(unittest.TestCase):
             run("cmake", "--install", str(BUILD), "--prefix", str(prefix))
 
             installed = {str(p.relative_to(prefix)) for p in prefix.rglob("*") if not p.is_dir()}
-            self.assertEqual(installed, EXPECTED_FILES)
+            # The package's parts list is written as it is packed.
+            self.assertEqual(installed, EXPECTED_FILES - {"share/doc/nuvessa/nuvessa.spdx.json"})
 
             # bin/nuvessa leads to the program in its own folder, by a relative link,
             # so that the folder it resolves to holds the pictures.
@@ -152,6 +191,57 @@ class DebianPackage(unittest.TestCase):
             # No file name (flag 0x08) and no time in the header: the same bytes from every build.
             self.assertEqual((packed[3] & 0x08, packed[4:8]), (0, bytes(4)), installed)
             self.assertEqual(gzip.decompress(packed), (SOURCE / "packaging/debian" / source).read_bytes())
+
+    def test_parts_list(self):
+        document = check_parts_list(self, self.root.parent, "usr/share/doc/nuvessa/nuvessa.spdx.json")
+        versions = {p["name"]: p["versionInfo"] for p in document["packages"]}
+        for package in ("libqt6core6", "libqt6widgets6", "libc6", "fonts-liberation2"):
+            self.assertEqual(versions.get(package), run("dpkg-query", "-W", "-f=${Version}", package), package)
+
+
+class WindowsPackages(unittest.TestCase):
+    """The portable ZIP as cpack makes it, and the toolkit's source archive."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.out = tempfile.TemporaryDirectory(prefix="nuvessa-windows-")
+        out = pathlib.Path(cls.out.name)
+        run("cpack", "-G", "ZIP", "--config", str(BUILD / "CPackConfig.cmake"), "-B", str(out))
+        with zipfile.ZipFile(next(out.glob("Nuvessa-*-win64.zip"))) as archive:
+            archive.extractall(out / "zip")
+        cls.folder = next((out / "zip").iterdir())
+        run("cmake", "--build", str(BUILD), "--target", "qt_source_archive")
+        cls.source = next((BUILD / "packages").glob("*-source.tar"))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.out.cleanup()
+
+    def test_notices_name_every_program_and_library(self):
+        notices = (self.folder / "NOTICES.txt").read_text(encoding="utf-8-sig")
+        for binary in sorted(self.folder.rglob("*.[de][lx][le]")):
+            self.assertRegex(notices, rf"\n  In: .*\b{re.escape(binary.relative_to(self.folder).as_posix())}\b")
+        for licence in set(re.findall(r"^  Licence: +(.+?)\r?$", notices, re.M)):
+            for symbol in re.findall(r"[A-Za-z][\w.+-]*", licence):
+                if symbol not in ("AND", "OR", "WITH"):
+                    self.assertTrue((self.folder / "LICENSES" / f"{symbol}.txt").is_file(), symbol)
+        self.assertIn(self.source.name, notices)
+        check_parts_list(self, self.folder, "Nuvessa.spdx.json")
+
+    def test_source_archive_is_the_source_built(self):
+        with tarfile.open(self.source) as tar:
+            files = {m.name.split("/", 1)[1]: tar.extractfile(m).read() for m in tar.getmembers() if m.isfile()}
+        for line in files["SHA256SUMS"].decode().splitlines():
+            value, name = line.split(None, 1)
+            self.assertEqual(hashlib.sha256(files[name]).hexdigest(), value, name)
+        self.assertTrue(any(n.endswith(".orig.tar.xz") for n in files) and any(n.endswith(".dsc") for n in files))
+        patches = [n for n in files if n.startswith("recipe/qt-windows-patches/")]
+        self.assertEqual(sorted(p.rsplit("/", 1)[1] for p in patches),
+                         sorted(p.name for p in (SOURCE / "scripts/qt-windows-patches").glob("*.patch")))
+        # Each file a patch changes says so, with the date of the change.
+        for patch in patches:
+            for changed in re.split(r"^--- ", files[patch].decode(), flags=re.M)[1:]:
+                self.assertRegex(changed, r"\n\+.*Changed for Nuvessa on \d{4}-\d\d-\d\d", changed.split()[0])
 
 
 if __name__ == "__main__":
