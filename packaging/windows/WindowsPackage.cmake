@@ -27,6 +27,7 @@ file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSES/LicenseRef-Nuvessa-Proprietary.txt c
 string(REGEX REPLACE " <.*" "" CPACK_NUVESSA_COPYRIGHT "${copyright}")
 set(CPACK_NUVESSA_QT_RECORDS ${NUVESSA_QT_WINDOWS}/share/nuvessa)
 set(CPACK_NUVESSA_RUNTIME ${nuvessa_compiler_runtime})
+set(CPACK_NUVESSA_STRIP ${CMAKE_STRIP})
 set(CPACK_NUVESSA_SOURCE_ARCHIVE "${CPACK_PACKAGE_FILE_NAME}-qt-${Qt6_VERSION}-source.tar")
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageRecords.cmake)
 add_custom_target(qt_source_archive

@@ -20,6 +20,7 @@ import pathlib
 import re
 import subprocess
 import sys
+import textwrap
 from collections import defaultdict
 
 from debian.copyright import Copyright
@@ -34,6 +35,8 @@ TEXTS_ALSO_NEEDED = {"LGPL-3.0-only": ["GPL-3.0-only"], "LGPL-3.0-or-later": ["G
 # GCC's copyright file; and where winpthreads sits in mingw-w64's.
 GCC_LIBRARIES = {"libstdc++-6.dll": "libstdc++-v3", "libgcc_s_seh-1.dll": "libgcc"}
 MINGW_LIBRARIES = {"libwinpthread-1.dll": "mingw-w64-libraries/winpthreads/"}
+
+COMPILED = (".c", ".cc", ".cpp", ".mm")
 
 
 def arguments():
@@ -101,6 +104,10 @@ def attribution_for(name, attributions):
         if not name.startswith(folder + "/"):
             continue
         inner = name[len(folder) + 1:]
+        # A record that names no files covers its folder; among the toolkit's own
+        # folders, whose headers every library includes, only the code compiled there.
+        if not files and not folder.startswith("src/3rdparty/") and not inner.endswith(COMPILED):
+            continue
         if not files or any(fnmatch.fnmatch(inner, f) or inner.endswith("/" + f) for f in files):
             found.append((bool(files), folder, entry))
     found.sort(key=lambda f: (not f[0], -len(f[1])))
@@ -114,7 +121,8 @@ def toolkit_parts(records_dir, folder, program, program_links, archive):
     debian_copyright = Copyright((records / "debian/copyright").read_text().splitlines(keepends=True))
     debian_version = (records_dir / "build-options.txt").read_text().splitlines()[0].split()[1]
     qt_version = debian_version.split("+")[0].split("-")[0]
-    qt_holder = holder(debian_copyright.find_files_paragraph("src/corelib/global/qglobal.cpp").copyright.splitlines()[0])
+    whole = next(p for p in debian_copyright.all_files_paragraphs() if p.files == ("*",))
+    qt_holder = holder(whole.copyright.splitlines()[0])
     supplier = f"Organization: {qt_holder}"
 
     # Where each binary the toolkit built stands in the folder.
@@ -334,6 +342,7 @@ def write_notices(options, parts):
         "The licence texts, once each, are in the folder LICENSES, named by their SPDX",
         "identifiers. A part is named in each file built with any file of its source; where",
         "its record names no files, with any file of its folder, so that none is left out.",
+        "A part may so be named more widely than it is used.",
         "",
     ]
     for part in everything:
@@ -342,7 +351,8 @@ def write_notices(options, parts):
         lines.append(f"  Licence:   {part.concluded}")
         if part.declared != part.concluded:
             lines.append(f"             (offered as {part.declared})")
-        lines.append(f"  In:        {', '.join(sorted(part.files)) if len(part.files) < 6 else 'every program and library here'}")
+        lines += textwrap.wrap(", ".join(sorted(part.files)), 78, initial_indent="  In:        ",
+                               subsequent_indent=" " * 13, break_on_hyphens=False)
         lines.append(f"  Source:    {part.source}")
         if part.homepage:
             lines.append(f"  Home page: {part.homepage}")
