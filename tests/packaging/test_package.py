@@ -56,6 +56,13 @@ def run(*command, **options):
     return result.stdout
 
 
+def pack(generator):
+    """The build's package of one kind, made with cpack in a folder of its own."""
+    folder = tempfile.TemporaryDirectory(prefix=f"nuvessa-{generator.lower()}-")
+    run("cpack", "-G", generator, "--config", str(BUILD / "CPackConfig.cmake"), "-B", folder.name)
+    return folder, pathlib.Path(folder.name)
+
+
 def check_parts_list(test, folder, listed):
     """The package's SPDX list names every file it ships, with its true checksum,
     and nothing it does not ship; every part in it has a version, a licence and
@@ -125,9 +132,7 @@ class InstallTree(unittest.TestCase):
 class DebianPackage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.out = tempfile.TemporaryDirectory(prefix="nuvessa-deb-")
-        out = pathlib.Path(cls.out.name)
-        run("cpack", "-G", "DEB", "--config", str(BUILD / "CPackConfig.cmake"), "-B", str(out))
+        cls.out, out = pack("DEB")
         cls.packages = glob.glob(str(out / "nuvessa_*.deb"))
         if len(cls.packages) == 1:
             run("dpkg-deb", "-x", cls.packages[0], str(out / "root"))
@@ -205,9 +210,7 @@ class WindowsPackages(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.out = tempfile.TemporaryDirectory(prefix="nuvessa-windows-")
-        out = pathlib.Path(cls.out.name)
-        run("cpack", "-G", "ZIP", "--config", str(BUILD / "CPackConfig.cmake"), "-B", str(out))
+        cls.out, out = pack("ZIP")
         with zipfile.ZipFile(next(out.glob("Nuvessa-*-win64.zip"))) as archive:
             archive.extractall(out / "zip")
         cls.folder = next((out / "zip").iterdir())
