@@ -1,11 +1,11 @@
 #include "screens/info/SysInfoPlatformProvider.h"
 
 #ifdef _WIN32
-#include "screens/info/WindowsSysInfoPlatform.h"
-using SystemSysInfoPlatform = WindowsSysInfoPlatform;
+#include "screens/info/SysInfoPlatformWindows.h"
+using SystemSysInfoPlatform = SysInfoPlatformWindows;
 #else
-#include "screens/info/LinuxSysInfoPlatform.h"
-using SystemSysInfoPlatform = LinuxSysInfoPlatform;
+#include "screens/info/SysInfoPlatformLinux.h"
+using SystemSysInfoPlatform = SysInfoPlatformLinux;
 #endif
 
 namespace {

@@ -1,4 +1,4 @@
-#include "screens/info/LinuxSysInfoPlatform.h"
+#include "screens/info/SysInfoPlatformLinux.h"
 
 #include "screens/info/RegistryWords.h"
 
@@ -40,7 +40,7 @@ bool isExecutableFile(const std::string& path)
 
 } // namespace
 
-std::string LinuxSysInfoPlatform::findSystemInformationProgram(const std::string& searchPath)
+std::string SysInfoPlatformLinux::findSystemInformationProgram(const std::string& searchPath)
 {
     for (const std::string_view program : systemInformationPrograms) {
         std::string::size_type start = 0;
@@ -65,7 +65,7 @@ std::string LinuxSysInfoPlatform::findSystemInformationProgram(const std::string
     return {};
 }
 
-long LinuxSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey,
+long SysInfoPlatformLinux::openKey(std::uint32_t root, const std::string& subKey,
                                    std::uint32_t access, KeyHandle& key)
 {
     if (root != localMachine || !sameName(subKey, fullPathKey))
@@ -82,7 +82,7 @@ long LinuxSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey
     return success;
 }
 
-long LinuxSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueName,
+long SysInfoPlatformLinux::queryValue(KeyHandle key, const std::string& valueName,
                                       std::uint32_t& type, unsigned char* data,
                                       std::uint32_t& size)
 {
@@ -108,12 +108,12 @@ long LinuxSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueNam
     return success;
 }
 
-long LinuxSysInfoPlatform::closeKey(KeyHandle key)
+long SysInfoPlatformLinux::closeKey(KeyHandle key)
 {
     return m_openKeys.erase(key) == 1 ? success : invalidHandle;
 }
 
-bool LinuxSysInfoPlatform::ordinaryFileExists(const std::string& path)
+bool SysInfoPlatformLinux::ordinaryFileExists(const std::string& path)
 {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
@@ -124,7 +124,7 @@ bool LinuxSysInfoPlatform::ordinaryFileExists(const std::string& path)
     return !name.empty() && name.front() != '.';
 }
 
-bool LinuxSysInfoPlatform::startProgram(const std::string& path)
+bool SysInfoPlatformLinux::startProgram(const std::string& path)
 {
     if (path.empty())
         return false;

@@ -6,7 +6,7 @@
 // a directory listing of the one path, and CreateProcessA given the program's
 // exact path, so that no command line is ever parsed to find the program.
 // The registry is read in its 64-bit view, then in its 32-bit view.
-class WindowsSysInfoPlatform : public SysInfoPlatform {
+class SysInfoPlatformWindows : public SysInfoPlatform {
 public:
     std::vector<std::uint32_t> registryViews() const override;
     long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,

@@ -11,7 +11,7 @@
 // platform offers a read-only view in which the key of the tool's full path
 // holds the first system-information program found on PATH; the key of the
 // tool's folder does not exist. Programs start by posix_spawn, never a shell.
-class LinuxSysInfoPlatform : public SysInfoPlatform {
+class SysInfoPlatformLinux : public SysInfoPlatform {
 public:
     // Looked for in this order; the first one found anywhere on PATH wins.
     static constexpr std::array<std::string_view, 4> systemInformationPrograms{

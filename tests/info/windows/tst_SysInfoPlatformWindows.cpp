@@ -3,7 +3,7 @@
 // written here with explicit sizes, so that an unterminated text and the
 // 1024/1025-byte boundary can be stored as they are.
 //
-// Usage: tst_WindowsSysInfoPlatform registry|launcher|start-once
+// Usage: tst_SysInfoPlatformWindows registry|launcher|start-once
 // (start-once: runs the launcher once, as the About box's button does, over
 // whatever the registry holds, and says whether the tool started;
 // start_sysinfo_views.sh drives it.)
@@ -11,7 +11,7 @@
 #include "screens/info/RegistryWords.h"
 #include "screens/info/StartSysInfo.h"
 #include "screens/info/SysInfoPlatformProvider.h"
-#include "screens/info/WindowsSysInfoPlatform.h"
+#include "screens/info/SysInfoPlatformWindows.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -42,7 +42,7 @@ void check(bool passed, const char* what, int line)
 // The real platform, with a count of what the launcher asked of it.
 class CountingPlatform : public SysInfoPlatform {
 public:
-    WindowsSysInfoPlatform real;
+    SysInfoPlatformWindows real;
     int opens = 0;
     int closes = 0;
     int failedCloses = 0;
@@ -347,8 +347,8 @@ void launcherCases()
     copyStandIn(standIn, system + "\\MSINFO32.EXE", FILE_ATTRIBUTE_SYSTEM);
 
     // The program's own launcher runs on this platform.
-    CHECK(dynamic_cast<WindowsSysInfoPlatform*>(&currentSysInfoPlatform()) != nullptr);
-    WindowsSysInfoPlatform platform;
+    CHECK(dynamic_cast<SysInfoPlatformWindows*>(&currentSysInfoPlatform()) != nullptr);
+    SysInfoPlatformWindows platform;
 
     // The file test lists the one path: ordinary files only.
     CHECK(platform.ordinaryFileExists(located + "\\MSINFO32.EXE"));
@@ -447,7 +447,7 @@ int main(int argc, char** argv)
         else if (group == "launcher")
             launcherCases();
         else {
-            std::printf("usage: tst_WindowsSysInfoPlatform registry|launcher|start-once\n");
+            std::printf("usage: tst_SysInfoPlatformWindows registry|launcher|start-once\n");
             return 2;
         }
     } catch (const std::exception& error) {

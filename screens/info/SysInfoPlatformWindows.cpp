@@ -1,4 +1,4 @@
-#include "screens/info/WindowsSysInfoPlatform.h"
+#include "screens/info/SysInfoPlatformWindows.h"
 
 #include "screens/info/RegistryWords.h"
 
@@ -40,12 +40,12 @@ HKEY openedKey(SysInfoPlatform::KeyHandle key)
 
 } // namespace
 
-std::vector<std::uint32_t> WindowsSysInfoPlatform::registryViews() const
+std::vector<std::uint32_t> SysInfoPlatformWindows::registryViews() const
 {
     return {RegistryWords::view64Bit, RegistryWords::view32Bit};
 }
 
-long WindowsSysInfoPlatform::openKey(std::uint32_t root, const std::string& subKey,
+long SysInfoPlatformWindows::openKey(std::uint32_t root, const std::string& subKey,
                                      std::uint32_t access, KeyHandle& key)
 {
     HKEY opened = nullptr;
@@ -55,7 +55,7 @@ long WindowsSysInfoPlatform::openKey(std::uint32_t root, const std::string& subK
     return result;
 }
 
-long WindowsSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueName,
+long SysInfoPlatformWindows::queryValue(KeyHandle key, const std::string& valueName,
                                         std::uint32_t& type, unsigned char* data,
                                         std::uint32_t& size)
 {
@@ -68,12 +68,12 @@ long WindowsSysInfoPlatform::queryValue(KeyHandle key, const std::string& valueN
     return result;
 }
 
-long WindowsSysInfoPlatform::closeKey(KeyHandle key)
+long SysInfoPlatformWindows::closeKey(KeyHandle key)
 {
     return RegCloseKey(openedKey(key));
 }
 
-bool WindowsSysInfoPlatform::ordinaryFileExists(const std::string& path)
+bool SysInfoPlatformWindows::ordinaryFileExists(const std::string& path)
 {
     // A listing of a name with wildcards could find some other file; no real
     // file name holds them anyway.
@@ -89,7 +89,7 @@ bool WindowsSysInfoPlatform::ordinaryFileExists(const std::string& path)
     return (found.dwFileAttributes & notOrdinary) == 0;
 }
 
-bool WindowsSysInfoPlatform::startProgram(const std::string& path)
+bool SysInfoPlatformWindows::startProgram(const std::string& path)
 {
     if (path.empty())
         return false;

@@ -1,4 +1,4 @@
-#include "screens/info/LinuxSysInfoPlatform.h"
+#include "screens/info/SysInfoPlatformLinux.h"
 #include "screens/info/GetKeyValue.h"
 #include "screens/info/RegistryWords.h"
 #include "screens/info/StartSysInfo.h"
@@ -47,7 +47,7 @@ private:
 
 } // namespace
 
-class tst_LinuxSysInfoPlatform : public QObject {
+class tst_SysInfoPlatformLinux : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,14 +64,14 @@ private slots:
 
         const std::string path = "relative/bin::" + first.path().toStdString() + ":"
                                  + second.path().toStdString() + "/";
-        QCOMPARE(LinuxSysInfoPlatform::findSystemInformationProgram(path),
+        QCOMPARE(SysInfoPlatformLinux::findSystemInformationProgram(path),
                  second.filePath("hardinfo").toStdString());
-        QCOMPARE(LinuxSysInfoPlatform::findSystemInformationProgram(first.path().toStdString()),
+        QCOMPARE(SysInfoPlatformLinux::findSystemInformationProgram(first.path().toStdString()),
                  first.filePath("kinfocenter").toStdString());
-        QCOMPARE(LinuxSysInfoPlatform::findSystemInformationProgram(""), std::string());
+        QCOMPARE(SysInfoPlatformLinux::findSystemInformationProgram(""), std::string());
         // A relative folder is never searched, even when it holds a listed program.
         QVERIFY(QDir::setCurrent(second.path()));
-        QCOMPARE(LinuxSysInfoPlatform::findSystemInformationProgram("."), std::string());
+        QCOMPARE(SysInfoPlatformLinux::findSystemInformationProgram("."), std::string());
     }
 
     void registryViewHoldsTheFoundProgramOnly()
@@ -80,7 +80,7 @@ private slots:
         QVERIFY(bin.isValid());
         writeFile(bin.filePath("gnome-system-monitor"), "#!/bin/sh\n", executable);
         const SearchPath searchPath(bin.path().toUtf8());
-        LinuxSysInfoPlatform platform;
+        SysInfoPlatformLinux platform;
 
         std::string keyVal;
         QVERIFY(GetKeyValue(platform, RegistryWords::localMachine, fullPathKey, "PATH", keyVal));
@@ -114,7 +114,7 @@ private slots:
         writeFile(dir.filePath("MSINFO32.EXE"), "x", plain);
         writeFile(dir.filePath(".hidden"), "x", plain);
         QVERIFY(QDir(dir.path()).mkdir("folder"));
-        LinuxSysInfoPlatform platform;
+        SysInfoPlatformLinux platform;
         QVERIFY(platform.ordinaryFileExists(dir.filePath("MSINFO32.EXE").toStdString()));
         QVERIFY(!platform.ordinaryFileExists(dir.filePath(".hidden").toStdString()));
         QVERIFY(!platform.ordinaryFileExists(dir.filePath("folder").toStdString()));
@@ -138,7 +138,7 @@ private slots:
                   executable);
         QVERIFY(QDir::setCurrent(dir.path()));
 
-        LinuxSysInfoPlatform platform;
+        SysInfoPlatformLinux platform;
         QVERIFY(platform.startProgram(tool.toStdString()));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
         QFile written(marker);
@@ -153,7 +153,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         writeFile(dir.filePath("not runnable"), "#!/bin/sh\n", plain);
-        LinuxSysInfoPlatform platform;
+        SysInfoPlatformLinux platform;
         QVERIFY(!platform.startProgram(dir.filePath("no such tool").toStdString()));
         QVERIFY(!platform.startProgram(dir.filePath("not runnable").toStdString()));
         QVERIFY(!platform.startProgram(dir.path().toStdString()));
@@ -162,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LinuxSysInfoPlatform)
-#include "tst_LinuxSysInfoPlatform.moc"
+QTEST_GUILESS_MAIN(tst_SysInfoPlatformLinux)
+#include "tst_SysInfoPlatformLinux.moc"
