@@ -15,7 +15,7 @@ NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
   wine64 wine fonts-wine
   clang libclang-rt-14-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev lintian reuse file imagemagick graphviz time
-  python3-jsonschema python3-license-expression)
+  python3-jsonschema python3-license-expression python3-debian)
 
 # To build the toolkit and the program for Windows: Debian's Qt source is
 # unpacked and built with mingw-w64 (POSIX threads) and Ninja, its code

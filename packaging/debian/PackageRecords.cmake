@@ -4,6 +4,9 @@
 # the commit's time.
 
 set(folder "${CPACK_TEMPORARY_DIRECTORY}")
+if(NOT CPACK_NUVESSA_PYTHON)
+  message(FATAL_ERROR "Packing needs Debian's python3, with python3-debian and python3-license-expression")
+endif()
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} "${CPACK_NUVESSA_SOURCE_DATE_EPOCH}")
 endif()
