@@ -107,8 +107,9 @@ def debian_parts(folder, program, depends):
 
 
 def relative_files(folder, out):
+    # A symbolic link is named by what it leads to.
     return sorted(p.relative_to(folder).as_posix() for p in folder.rglob("*")
-                  if (p.is_file() or p.is_symlink()) and p.resolve() != out.resolve() and not p.is_symlink())
+                  if p.is_file() and not p.is_symlink() and p.resolve() != out.resolve())
 
 
 def main():
@@ -175,7 +176,7 @@ def main():
             entry["externalRefs"] = [{"referenceCategory": "PACKAGE-MANAGER", "referenceType": "purl",
                                       "referenceLocator": part["purl"]}]
         packages.append(entry)
-        if part["link"] == "DEPENDS_ON" or part["key"].startswith("deb-"):
+        if part["key"].startswith("deb-"):
             relationships.append({"spdxElementId": nuvessa, "relationshipType": "DEPENDS_ON",
                                   "relatedSpdxElement": part_id})
         for name in part["files"]:
@@ -188,9 +189,9 @@ def main():
             relationships.append({"spdxElementId": ids[name], "relationshipType": kind,
                                   "relatedSpdxElement": part_id})
     # Which shipped file loads which, as each one's own import table says.
+    by_name = {pathlib.Path(f).name.lower(): f for f in files}
     for name in files:
         if is_binary(folder / name):
-            by_name = {pathlib.Path(f).name.lower(): f for f in files}
             for library in linked_libraries(folder / name):
                 if library.lower() in by_name and by_name[library.lower()] != name:
                     relationships.append({"spdxElementId": ids[name], "relationshipType": "DYNAMIC_LINK",

@@ -27,6 +27,7 @@ from debian.copyright import Copyright
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 import licences  # noqa: E402
+from make_sbom import package_owning  # noqa: E402
 
 # The LGPL is a set of permissions added to the GPL: its text needs the GPL's beside it.
 TEXTS_ALSO_NEEDED = {"LGPL-3.0-only": ["GPL-3.0-only"], "LGPL-3.0-or-later": ["GPL-3.0-only"]}
@@ -58,10 +59,8 @@ def dpkg(*command):
     return subprocess.run(["dpkg-query", *command], check=True, capture_output=True, text=True).stdout.strip()
 
 
-def package_of(path):
-    found = subprocess.run(["dpkg-query", "-S", str(pathlib.Path(path).resolve())],
-                           check=True, capture_output=True, text=True).stdout
-    return found.split(":", 1)[0].strip()
+def programs_and_libraries(folder):
+    return sorted(p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.suffix in (".exe", ".dll"))
 
 
 def holder(copyright_line):
@@ -126,8 +125,9 @@ def toolkit_parts(records_dir, folder, program, program_links, archive):
     supplier = f"Organization: {qt_holder}"
 
     # Where each binary the toolkit built stands in the folder.
+    sources_used = [(line.split("\t") + [""])[:3] for line in (records_dir / "sources-used.tsv").read_text().splitlines()]
     shipped = {}
-    for binary in sorted({line.split("\t")[0] for line in (records_dir / "sources-used.tsv").read_text().splitlines()}):
+    for binary in sorted({binary for binary, _, _ in sources_used}):
         place = binary.split("/", 1)[1] if binary.startswith(("bin/", "plugins/")) else None
         if place and (folder / place).is_file():
             shipped[binary] = place
@@ -136,8 +136,7 @@ def toolkit_parts(records_dir, folder, program, program_links, archive):
 
     parts = {}
     own = defaultdict(lambda: {"files": set(), "copyright": set(), "sources": set()})
-    for line in (records_dir / "sources-used.tsv").read_text().splitlines():
-        binary, name, declared = (line.split("\t") + [""])[:3]
+    for binary, name, declared in sources_used:
         if binary not in shipped:
             continue
         found = attribution_for(name, attributions)
@@ -206,13 +205,13 @@ def third_party_part(key, entry, folder, supplier, archive, place):
     return part
 
 
-def runtime_parts(runtime, folder):
+def runtime_parts(runtime, executables):
     """The compiler's runtime, from the copyright files of Debian's packages that hold it."""
     parts = []
     crt_packages = set()
     for item in runtime:
         name, path = item.split("=", 1)
-        package = package_of(path)
+        package = package_owning(path)
         version = dpkg("-W", "-f=${Version}", package)
         source = dpkg("-W", "-f=${source:Package} ${source:Version}", package)
         where = f"Debian's source package {source.split()[0]}, version {source.split()[1]}"
@@ -227,7 +226,6 @@ def runtime_parts(runtime, folder):
             sys.exit(f"no record tells the licence of {name}")
     # The C runtime's start-up and helper code is linked into every program and
     # library the compiler makes.
-    executables = {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.suffix in (".exe", ".dll")}
     for package, version, where in sorted(crt_packages):
         parts.append(mingw_part("mingw-crt", "mingw-w64 C runtime", version,
                                 pathlib.Path("/usr/share/doc") / package / "copyright", where,
@@ -261,7 +259,7 @@ def mingw_part(key, name, version, copyright_file, where, places, files, link):
     record = Copyright(copyright_file.read_text().splitlines(keepends=True))
     standalone = {p.license.synopsis: p.license.text for p in record.all_license_paragraphs()}
     chosen = [p for p in record.all_files_paragraphs()
-              if any(f == "*" and "*" in places or any(f.startswith(pl) for pl in places if pl != "*") for f in p.files)
+              if any(f in places or any(f.startswith(pl) for pl in places if pl.endswith("/")) for f in p.files)
               and not any("/tests" in f or "testcases" in f for f in p.files)]
     expressions, copyright_lines, texts, terms = [], [], {}, []
     for paragraph in chosen:
@@ -294,7 +292,7 @@ def licence_text(symbol, parts, records):
     sys.exit(f"no record gives the text of the licence {symbol}")
 
 
-def write_notices(options, parts):
+def write_notices(options, parts, executables):
     folder = options.folder
     records = options.qt_records / "records"
     program = Part("nuvessa", "Nuvessa", options.program_version, "LicenseRef-Nuvessa-Proprietary",
@@ -304,7 +302,6 @@ def write_notices(options, parts):
     program.texts = {"LicenseRef-Nuvessa-Proprietary": options.program_licence.read_text()}
 
     # Every program and library in the folder is accounted for.
-    executables = sorted(p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.suffix in (".exe", ".dll"))
     covered = set().union(*(p.files for p in parts if not p.key.startswith("mingw-crt")), program.files)
     missing = [e for e in executables if e not in covered]
     if missing:
@@ -364,16 +361,17 @@ def write_notices(options, parts):
             lines += ["=" * 78, f"{part.name}: {title}", "=" * 78, "", text, ""]
     # Windows' own editors and the installer's licence page read UTF-8 by its mark.
     (folder / "NOTICES.txt").write_text("\ufeff" + "\r\n".join(lines) + "\r\n", encoding="utf-8")
-    options.parts.write_text(json.dumps({"program": program.as_json(), "parts": [p.as_json() for p in parts],
-                                         "licences": needed}, indent=1) + "\n")
+    options.parts.write_text(json.dumps({"program": program.as_json(), "parts": [p.as_json() for p in parts]},
+                                        indent=1) + "\n")
 
 
 def main():
     options = arguments()
     parts = toolkit_parts(options.qt_records, options.folder, options.program, options.program_links,
                           options.source_archive)
-    parts += runtime_parts(options.runtime, options.folder)
-    write_notices(options, parts)
+    executables = programs_and_libraries(options.folder)
+    parts += runtime_parts(options.runtime, executables)
+    write_notices(options, parts, executables)
 
 
 if __name__ == "__main__":
