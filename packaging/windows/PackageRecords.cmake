@@ -1,5 +1,6 @@
 # Run by CPack for each Windows package once the folder is laid out, before it
-# is packed: strips the programs and libraries of their symbols, writes the
+# is packed: strips the programs and libraries of their symbols, signs the
+# program when signing is asked for, writes the
 # notices and the licence texts from the parts' records and the list of the
 # package's parts, and gives every file the commit's time, so that the same
 # commit packs to the same bytes.
@@ -27,10 +28,17 @@ function(nuvessa_run)
 endfunction()
 
 file(GLOB_RECURSE binaries "${folder}/*.exe" "${folder}/*.dll")
-nuvessa_run(${CPACK_NUVESSA_STRIP} --strip-unneeded ${binaries})
+# A Windows library finds its exports and relocations in sections of their own, not in the symbols.
+nuvessa_run(${CPACK_NUVESSA_STRIP} --strip-all ${binaries})
+# Signed once stripped, since stripping would drop the signature; the parts list then names the signed program.
+if("$ENV{NUVESSA_SIGN}" STREQUAL "1")
+  nuvessa_run(${CPACK_NUVESSA_SIGN} "${folder}/nuvessa.exe")
+endif()
 
 if(CPACK_GENERATOR STREQUAL "NSIS")
   set(package "${CPACK_PACKAGE_FILE_NAME}.exe")
+elseif(CPACK_GENERATOR STREQUAL "External")
+  set(package "${CPACK_NUVESSA_MSI_FILE_NAME}")
 else()
   set(package "${CPACK_PACKAGE_FILE_NAME}.zip")
 endif()
