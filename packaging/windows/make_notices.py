@@ -262,18 +262,24 @@ def mingw_part(key, name, version, copyright_file, where, places, files, link):
               if any(f in places or any(f.startswith(pl) for pl in places if pl.endswith("/")) for f in p.files)
               and not any("/tests" in f or "testcases" in f for f in p.files)]
     expressions, copyright_lines, texts, terms = [], [], {}, []
+
+    # mingw-w64's own names for its licences are its own: "public-domain" here is not Qt's "Public Domain",
+    # and Windows' file names, which ignore case, could not tell their texts apart.
+    def spdx(text):
+        return re.sub(r"\bLicenseRef-(?!mingw-w64-)", "LicenseRef-mingw-w64-", licences.spdx_expression(text))
+
     for paragraph in chosen:
-        expression = licences.spdx_expression(paragraph.license.synopsis)
+        expression = spdx(paragraph.license.synopsis)
         expressions.append(expression)
         copyright_lines += [l.strip() for l in paragraph.copyright.splitlines() if l.strip()]
         for word in re.split(r"\s+(?:and|or)\s+", paragraph.license.synopsis):
             body = paragraph.license.text if len(expression.split()) == 1 and paragraph.license.text else standalone.get(word, "")
-            symbol = licences.spdx_expression(word)
+            symbol = spdx(word)
             if body and symbol not in texts:
                 texts[symbol] = body
                 terms.append((f"{copyright_file}: {word}", body))
     declared = " AND ".join(sorted(set(f"({e})" if " " in e else e for e in expressions)))
-    declared = licences.spdx_expression(declared)
+    declared = spdx(declared)
     upstream = record.header.upstream_name or name
     part = Part(key, name, version, declared, declared, "\n".join(dict.fromkeys(copyright_lines)),
                 f"Organization: {upstream} project", where, record.header.source)
@@ -314,6 +320,9 @@ def write_notices(options, parts, executables):
             for name in [symbol] + TEXTS_ALSO_NEEDED.get(symbol, []):
                 if name not in needed:
                     needed.append(name)
+    clashing = [s for s in needed if [n.lower() for n in needed].count(s.lower()) > 1]
+    if clashing:
+        sys.exit("licence texts whose file names differ only in case, which Windows cannot hold: " + ", ".join(clashing))
     (folder / "LICENSES").mkdir(exist_ok=True)
     for symbol in needed:
         (folder / "LICENSES" / f"{symbol}.txt").write_text(licence_text(symbol, everything, records).rstrip() + "\n")
