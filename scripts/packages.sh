@@ -15,14 +15,16 @@ NUVESSA_TEST_PACKAGES=("${NUVESSA_RUN_PACKAGES[@]}"
   wine64 wine fonts-wine
   clang libclang-rt-14-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev lintian reuse file imagemagick graphviz time
-  python3-jsonschema python3-license-expression python3-debian)
+  python3-jsonschema python3-license-expression python3-debian openssl)
 
 # To build the toolkit and the program for Windows: Debian's Qt source is
 # unpacked and built with mingw-w64 (POSIX threads) and Ninja, its code
-# generators taken from this machine's Qt of the same version. NSIS makes the installer.
+# generators taken from this machine's Qt of the same version. NSIS makes the
+# installer, wixl the MSI (with msitools and python3-olefile to finish it), and
+# osslsigncode signs them when asked to.
 NUVESSA_WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev-tools qt6-base-dev dpkg-dev xz-utils patch perl python3 nsis
-  python3-license-expression python3-debian)
+  python3-license-expression python3-debian wixl msitools python3-olefile osslsigncode)
 
 nuvessa_install_missing() {
   local missing=() package
