@@ -58,7 +58,7 @@ def run(*command, **options):
 
 def pack(generator):
     """The build's package of one kind, made with cpack in a folder of its own."""
-    folder = tempfile.TemporaryDirectory(prefix=f"nuvessa-{generator.lower()}-")
+    folder = tempfile.TemporaryDirectory(prefix=f"nuvessa-{generator.lower().replace(';', '-')}-")
     run("cpack", "-G", generator, "--config", str(BUILD / "CPackConfig.cmake"), "-B", folder.name)
     return folder, pathlib.Path(folder.name)
 
@@ -206,11 +206,12 @@ class DebianPackage(unittest.TestCase):
 
 
 class WindowsPackages(unittest.TestCase):
-    """The portable ZIP as cpack makes it, and the toolkit's source archive."""
+    """The portable ZIP and the MSI as cpack makes them, and the toolkit's source archive."""
 
     @classmethod
     def setUpClass(cls):
-        cls.out, out = pack("ZIP")
+        cls.out, out = pack("ZIP;External")
+        cls.msi = next(out.glob("Nuvessa-*-x64.msi"))
         with zipfile.ZipFile(next(out.glob("Nuvessa-*-win64.zip"))) as archive:
             archive.extractall(out / "zip")
         cls.folder = next((out / "zip").iterdir())
@@ -237,6 +238,17 @@ class WindowsPackages(unittest.TestCase):
         sys.path.insert(0, str(SOURCE / "packaging"))
         from soup_table import table
         self.assertIn(table(document), (SOURCE / "docs/soup.md").read_text(), "docs/soup.md is out of date")
+
+    def test_msi_holds_the_zips_folder(self):
+        inside = pathlib.Path(self.out.name) / "msi"
+        run("msiextract", "-C", str(inside), str(self.msi))
+        folder = inside / "Nuvessa"
+        files = {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.is_file()}
+        self.assertEqual(files, {p.relative_to(self.folder).as_posix() for p in self.folder.rglob("*") if p.is_file()})
+        for name in files - {"Nuvessa.spdx.json"}:
+            self.assertEqual((folder / name).read_bytes(), (self.folder / name).read_bytes(), name)
+        self.assertIn(f'"name": "{self.msi.name}"', (folder / "Nuvessa.spdx.json").read_text())
+        check_parts_list(self, folder, "Nuvessa.spdx.json")
 
     def test_source_archive_is_the_source_built(self):
         with tarfile.open(self.source) as tar:
