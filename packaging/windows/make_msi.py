@@ -28,7 +28,6 @@ from xml.sax.saxutils import quoteattr
 
 UPGRADE_CODE = uuid.UUID("29C7510F-49E5-43BA-B16C-E5A8306F3FB9")
 PROGRAM = "nuvessa.exe"
-BASE = "."
 
 
 def guid(*words):
@@ -41,10 +40,9 @@ def identifier(kind, relative):
     return f"{kind}_{hashlib.sha1(relative.encode()).hexdigest()[:12]}_{readable}"
 
 
-
-def component(path, relative, icon):
+def component(path, relative, icon, base):
     # wixl takes only paths relative to the folder it runs in: the source's own.
-    source = quoteattr(os.path.relpath(path, BASE))
+    source = quoteattr(os.path.relpath(path, base))
     file = identifier("f", relative)
     shortcut = ""
     if relative == PROGRAM:
@@ -57,24 +55,24 @@ def component(path, relative, icon):
             f'{shortcut}        </Component>\n')
 
 
-def directory(folder, root, icon, components):
+def directory(folder, root, icon, base, components):
     text = ""
     for path in sorted(folder.iterdir(), key=lambda p: p.name):
         relative = path.relative_to(root).as_posix()
         if path.is_dir():
-            inner = directory(path, root, icon, components)
+            inner = directory(path, root, icon, base, components)
             text += (f'        <Directory Id="{identifier("d", relative)}" Name={quoteattr(path.name)}>\n'
                      f'{inner}        </Directory>\n')
         else:
             components.append(identifier("c", relative))
-            text += component(path, relative, icon)
+            text += component(path, relative, icon, base)
     return text
 
 
-def source(folder, version, manufacturer, icon_file):
+def source(folder, version, manufacturer, icon_file, base):
     icon = "nuvessa.ico"
     components = []
-    files = directory(folder, folder, icon, components)
+    files = directory(folder, folder, icon, base, components)
     references = "".join(f'      <ComponentRef Id="{c}"/>\n' for c in components)
     return f'''<?xml version="1.0" encoding="utf-8"?>
 <Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">
@@ -85,7 +83,7 @@ def source(folder, version, manufacturer, icon_file):
              Description="Nuvessa {version}" Comments="Nuvessa {version} for 64-bit Windows"/>
     <MajorUpgrade DowngradeErrorMessage="A newer version of Nuvessa is already installed."/>
     <Media Id="1" Cabinet="nuvessa.cab" EmbedCab="yes"/>
-    <Icon Id="{icon}" SourceFile={quoteattr(os.path.relpath(icon_file, BASE))}/>
+    <Icon Id="{icon}" SourceFile={quoteattr(os.path.relpath(icon_file, base))}/>
     <Property Id="ARPPRODUCTICON" Value="{icon}"/>
     <Property Id="ARPNOMODIFY" Value="1"/>
     <Property Id="ARPNOREPAIR" Value="1"/>
@@ -97,8 +95,8 @@ def source(folder, version, manufacturer, icon_file):
     </InstallExecuteSequence>
     <Directory Id="TARGETDIR" Name="SourceDir">
       <Directory Id="ProgramFiles64Folder">
-      <Directory Id="INSTALLDIR" Name="Nuvessa">
-{files}      </Directory>
+       <Directory Id="INSTALLDIR" Name="Nuvessa">
+{files}       </Directory>
       </Directory>
       <Directory Id="ProgramMenuFolder"/>
     </Directory>
@@ -124,7 +122,8 @@ def set_summary(msi, package_code, epoch):
                 stream[value + 4:value + 12] = filetime
             elif pid == 9 and kind == 30:  # the package code, a string of the same length
                 size = struct.unpack_from("<I", stream, value + 4)[0]
-                assert size == len(package_code) + 1
+                if size != len(package_code) + 1:
+                    raise SystemExit(f"{msi}: the package code is not where wixl writes it")
                 stream[value + 8:value + 8 + size] = package_code.encode() + b"\0"
         storage.write_stream("\x05SummaryInformation", bytes(stream))
 
@@ -137,12 +136,11 @@ def main():
     parser.add_argument("--icon", type=pathlib.Path, required=True)
     parser.add_argument("--out", type=pathlib.Path, required=True, help="the MSI; its source is written beside it")
     arguments = parser.parse_args()
-    global BASE
-    BASE = arguments.out.parent
+    base = arguments.out.parent
     wxs = arguments.out.with_suffix(".wxs")
-    wxs.write_text(source(arguments.folder, arguments.version, arguments.manufacturer, arguments.icon),
+    wxs.write_text(source(arguments.folder, arguments.version, arguments.manufacturer, arguments.icon, base),
                    encoding="utf-8")
-    subprocess.run(["wixl", "--arch", "x64", "--output", arguments.out.name, wxs.name], cwd=BASE, check=True)
+    subprocess.run(["wixl", "--arch", "x64", "--output", arguments.out.name, wxs.name], cwd=base, check=True)
     # wixl makes every custom action a deferred one; this one sets a property, and must run at once.
     subprocess.run(["msibuild", arguments.out, "-q",
                     "UPDATE CustomAction SET Type=51 WHERE Action='SetInstallLocation'"], check=True)

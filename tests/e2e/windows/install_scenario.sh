@@ -1,45 +1,29 @@
 #!/usr/bin/env bash
-# Nuvessa as clinic IT or a doctor installs it, in a Wine prefix made for this
-# run alone, in one of its forms:
-#   machine  the EXE with /S, for all users; while Nuvessa runs it must refuse,
-#            with status 32, and leave the install whole; then the same version
-#            again over it
-#   user     the EXE with /S /CurrentUser, into the doctor's own program folder
-#            and HKCU; then UPGRADE over it. Wine runs everything with
-#            administrator rights, so the standard user's default (a per-user
-#            install without a prompt) is tried only through its switch.
-#   msi      msiexec /i /qn; then UPGRADE over it, and the older MSI refused
-#            (1603, which Wine hands on as 67)
-# Each time the installed program is used through the driver (which fails on
-# any wrong screen) and writes nothing; UPGRADE, made and signed at test time,
-# leaves one entry under "Apps & features", at its version, and each signed
-# file passes osslsigncode's check against SIGNER (the test certificate).
-# Last the silent uninstall, and nothing of it left: no file, no Start menu
-# entry, no uninstall key.
+# Nuvessa installed silently in one of its forms, in a Wine prefix of its own:
+# machine (the EXE, /S; refused with status 32 while Nuvessa runs, then again
+# over itself), user (the EXE, /S /CurrentUser: Wine runs everything as an
+# administrator, so a standard user's default is tried through its switch) or
+# msi. The installed program is used through the driver (which fails on any
+# wrong screen) and writes nothing; UPGRADE, made and signed at test time,
+# leaves one entry at its version, its files signed by SIGNER, and an older MSI
+# is refused (1603, 67 under Wine). Then the silent uninstall, and nothing left.
 #
 # Usage: install_scenario.sh WINE_DESKTOP FORM PACKAGE DRIVER PREFIX [UPGRADE SIGNER]
 set -uo pipefail
 wine_desktop="$1" form="$2" package="$3" driver="$4" prefix="$5" upgrade="${6:-}" signer="${7:-}"
-user="${USER:-$(id -un)}"
 uninstall='Software\Microsoft\Windows\CurrentVersion\Uninstall'
+folder='C:\Program Files\Nuvessa' key="HKLM\\$uninstall\\Nuvessa" install=("$package" /S)
+# Wine's msiexec puts even a per-machine entry in the user's Start menu.
+menu="$prefix/drive_c/users/${USER:-$(id -un)}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
 case "$form" in
-  machine | msi)
-    folder='C:\Program Files\Nuvessa'
-    shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Nuvessa.lnk" ;;&
-  machine) key="HKLM\\$uninstall\\Nuvessa" install=("$package" /S) ;;
-  user)
-    folder="C:\\users\\$user\\AppData\\Local\\Programs\\Nuvessa"
-    shortcut="$prefix/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Nuvessa.lnk"
-    key="HKCU\\$uninstall\\Nuvessa" install=("$package" /S /CurrentUser) ;;
-  msi)
-    # Wine's msiexec puts a per-machine entry in the user's Start menu.
-    shortcut="$prefix/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Nuvessa.lnk"
-    product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
-    install=(msiexec /i "Z:${package//\//\\}" /qn) ;;
+  machine) menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" ;;
+  user) folder="C:\\users\\${USER:-$(id -un)}\\AppData\\Local\\Programs\\Nuvessa" key="HKCU\\$uninstall\\Nuvessa"
+    install+=(/CurrentUser) ;;
+  msi) key="HKLM\\$uninstall\\$(product_code "$package")" install=(msiexec /i "Z:${package//\//\\}" /qn) ;;
   *) echo "usage: install_scenario.sh WINE_DESKTOP machine|user|msi PACKAGE DRIVER PREFIX [UPGRADE SIGNER]"; exit 2 ;;
 esac
-linux_folder="$prefix/drive_c/${folder#C:\\}"
-linux_folder="${linux_folder//\\//}"
+linux_folder="$prefix/drive_c/$(tr '\\' / <<<"${folder#C:\\}")"
 source "$(dirname "$0")/../../support/fresh_wine_prefix.sh"
 
 # The registry's software keys, Wine's own left out, and every file of drive C:.
@@ -52,21 +36,13 @@ state() {
   (cd "$prefix/drive_c" && find . | sort)
 }
 
-entries() {
-  local hive
-  for hive in HKLM HKCU; do run reg query "$hive\\$uninstall" /s 2>/dev/null; done | grep -c 'DisplayName *REG_SZ *Nuvessa'
-}
+entries() { for h in HKLM HKCU; do run reg query "$h\\$uninstall" /s 2>/dev/null; done | grep -c 'DisplayName *REG_SZ *Nuvessa'; }
 
-signed() {
-  osslsigncode verify -CAfile "$signer" -in "$1" >/dev/null 2>&1 || fail "not signed, or not by the test certificate: $1"
-}
-
-[ "$form" = msi ] && key="HKLM\\$uninstall\\$(product_code "$package")"
 run "${install[@]}" || fail "the install ended with status $?"
 for file in nuvessa.exe Ut1.jpg UT2.jpg NOTICES.txt Nuvessa.spdx.json platforms/qwindows.dll; do
   [ -f "$linux_folder/$file" ] || fail "not installed: $file"
 done
-[ -f "$shortcut" ] || fail "no Start menu entry"
+[ -f "$menu/Nuvessa.lnk" ] || fail "no Start menu entry"
 run reg query "$key" /v DisplayName 2>/dev/null | grep -q 'REG_SZ *Nuvessa' || fail "not listed under Apps & features"
 
 if [ "$form" = machine ]; then
@@ -76,12 +52,10 @@ if [ "$form" = machine ]; then
     sleep 0.2
   done
   program="$(sha256sum <"$linux_folder/nuvessa.exe")"
-  run "${install[@]}"
-  status=$?
+  run "${install[@]}"; status=$?
   [ "$status" -eq 32 ] || fail "over a running Nuvessa the installer ended with status $status, not 32"
   [ "$(sha256sum <"$linux_folder/nuvessa.exe")" = "$program" ] || fail "the running program was changed"
-  run taskkill /im nuvessa.exe /f >/dev/null 2>&1
-  wait
+  run taskkill /im nuvessa.exe /f >/dev/null 2>&1; wait
 fi
 
 # The install is whole, and starts; the program writes nothing.
@@ -96,17 +70,17 @@ case "$form" in
     run msiexec /i "Z:${upgrade//\//\\}" /qn || fail "the upgrade ended with status $?"
     run reg query "$key" >/dev/null 2>&1 && fail "the older version's entry is left"
     key="HKLM\\$uninstall\\$(product_code "$upgrade")"
-    run "${install[@]}"
-    status=$?
+    run "${install[@]}"; status=$?
     [ "$status" -eq 67 ] || fail "the older MSI over the newer ended with status $status, not 1603 (67)" ;;
 esac
 [ "$(entries)" -eq 1 ] || fail "not one entry under Apps & features, but $(entries)"
 if [ -n "$upgrade" ]; then
   version="$(basename "$upgrade" | sed 's/^Nuvessa-\([0-9.]*[0-9]\)-.*/\1/')"
   run reg query "$key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -q "REG_SZ *$version\$" || fail "the entry is not at $version"
-  files=("$upgrade" "$linux_folder/nuvessa.exe")
-  [ "$form" = user ] && files+=("$linux_folder/Uninstall.exe")
-  for file in "${files[@]}"; do signed "$file"; done
+  signed=("$upgrade" "$linux_folder/nuvessa.exe") && [ "$form" = user ] && signed+=("$linux_folder/Uninstall.exe")
+  for file in "${signed[@]}"; do
+    osslsigncode verify -CAfile "$signer" -in "$file" >/dev/null 2>&1 || fail "not signed by the test certificate: $file"
+  done
 fi
 
 if [ "$form" = msi ]; then
@@ -115,11 +89,8 @@ else
   # The uninstaller hands its work to a copy of itself and ends at once.
   run "$folder\\Uninstall.exe" /S || fail "the uninstaller ended with status $?"
 fi
-for ((i = 0; i < 100; i++)); do
-  [ -e "$linux_folder" ] || break
-  sleep 0.2
-done
+for ((i = 0; i < 100; i++)); do [ -e "$linux_folder" ] && sleep 0.2; done
 [ -e "$linux_folder" ] && fail "left in $folder: $(cd "$linux_folder" && find . -mindepth 1)"
-[ -e "$shortcut" ] && fail "the Start menu entry is left"
+[ -e "$menu/Nuvessa.lnk" ] && fail "the Start menu entry is left"
 run reg query "$key" >/dev/null 2>&1 && fail "the uninstall key is left"
 passed
