@@ -73,7 +73,7 @@ def source(folder, version, manufacturer, icon_file, base):
     icon = "nuvessa.ico"
     components = []
     files = directory(folder, folder, icon, base, components)
-    references = "".join(f'      <ComponentRef Id="{c}"/>\n' for c in components)
+    references = "".join(f'      <ComponentRef Id="{c}"/>\n' for c in ["InstalledFolder"] + components)
     return f'''<?xml version="1.0" encoding="utf-8"?>
 <Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">
   <Product Id="{guid("product", version)}" Name="Nuvessa" Language="1033" Version="{version}"
@@ -88,6 +88,10 @@ def source(folder, version, manufacturer, icon_file, base):
     <Property Id="ARPNOMODIFY" Value="1"/>
     <Property Id="ARPNOREPAIR" Value="1"/>
     <Property Id="REBOOT" Value="ReallySuppress"/>
+    <!-- The folder an install was given with INSTALLDIR is where an upgrade and the uninstall look. -->
+    <Property Id="INSTALLDIR">
+      <RegistrySearch Id="InstalledFolder" Root="HKLM" Key="Software\\Nuvessa" Name="InstallDir" Type="raw" Win64="yes"/>
+    </Property>
     <!-- "Apps &amp; features" and IT's detection rules find the folder. -->
     <CustomAction Id="SetInstallLocation" Property="ARPINSTALLLOCATION" Value="[INSTALLDIR]"/>
     <InstallExecuteSequence>
@@ -96,6 +100,10 @@ def source(folder, version, manufacturer, icon_file, base):
     <Directory Id="TARGETDIR" Name="SourceDir">
       <Directory Id="ProgramFiles64Folder">
        <Directory Id="INSTALLDIR" Name="Nuvessa">
+        <Component Id="InstalledFolder" Guid="{guid("component", "installed folder")}" Win64="yes">
+          <RegistryValue Root="HKLM" Key="Software\\Nuvessa" Name="InstallDir" Type="string" Value="[INSTALLDIR]"
+                         KeyPath="yes"/>
+        </Component>
 {files}       </Directory>
       </Directory>
       <Directory Id="ProgramMenuFolder"/>

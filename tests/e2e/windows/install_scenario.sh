@@ -3,7 +3,7 @@
 # machine (the EXE, /S; refused with status 32 while Nuvessa runs, then again
 # over itself), user (the EXE, /S /CurrentUser: Wine runs everything as an
 # administrator, so a standard user's default is tried through its switch) or
-# msi. The installed program is used through the driver (which fails on any
+# msi (/qn, into INSTALLDIR). The installed program is used through the driver (which fails on any
 # wrong screen) and writes nothing; UPGRADE, made and signed at test time,
 # leaves one entry at its version, its files signed by SIGNER, and an older MSI
 # is refused (1603, 67 under Wine). Then the silent uninstall, and nothing left.
@@ -20,7 +20,9 @@ case "$form" in
   machine) menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" ;;
   user) folder="C:\\users\\${USER:-$(id -un)}\\AppData\\Local\\Programs\\Nuvessa" key="HKCU\\$uninstall\\Nuvessa"
     install+=(/CurrentUser) ;;
-  msi) key="HKLM\\$uninstall\\$(product_code "$package")" install=(msiexec /i "Z:${package//\//\\}" /qn) ;;
+  # In a folder of IT's choosing, where the upgrade must find it.
+  msi) key="HKLM\\$uninstall\\$(product_code "$package")" folder='C:\Apps\Nuvessa'
+    install=(msiexec /i "Z:${package//\//\\}" INSTALLDIR="$folder" /qn) ;;
   *) echo "usage: install_scenario.sh WINE_DESKTOP machine|user|msi PACKAGE DRIVER PREFIX [UPGRADE SIGNER]"; exit 2 ;;
 esac
 linux_folder="$prefix/drive_c/$(tr '\\' / <<<"${folder#C:\\}")"
@@ -93,4 +95,5 @@ for ((i = 0; i < 100; i++)); do [ -e "$linux_folder" ] && sleep 0.2; done
 [ -e "$linux_folder" ] && fail "left in $folder: $(cd "$linux_folder" && find . -mindepth 1)"
 [ -e "$menu/Nuvessa.lnk" ] && fail "the Start menu entry is left"
 run reg query "$key" >/dev/null 2>&1 && fail "the uninstall key is left"
+run reg query 'HKLM\Software\Nuvessa' >/dev/null 2>&1 && fail "the MSI's record of its folder is left"
 passed
