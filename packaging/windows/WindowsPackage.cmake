@@ -22,6 +22,7 @@ set(CPACK_NSIS_MUI_ICON "${NUVESSA_ICON_DIR}/nuvessa.ico")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 # The MSI: CPack lays out the folder, and make_msi.py makes the package of it.
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+# The format of CPack's description of the folder for the script, not Nuvessa's version.
 set(CPACK_EXTERNAL_REQUESTED_VERSIONS "1.0")
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/MsiPackage.cmake)
 set(CPACK_NUVESSA_ICON ${NUVESSA_ICON_DIR}/nuvessa.ico)

@@ -266,7 +266,7 @@ def mingw_part(key, name, version, copyright_file, where, places, files, link):
     # mingw-w64's own names for its licences are its own: "public-domain" here is not Qt's "Public Domain",
     # and Windows' file names, which ignore case, could not tell their texts apart.
     def spdx(text):
-        return re.sub(r"\bLicenseRef-(?!mingw-w64-)", "LicenseRef-mingw-w64-", licences.spdx_expression(text))
+        return re.sub(r"\bLicenseRef-", "LicenseRef-mingw-w64-", licences.spdx_expression(text))
 
     for paragraph in chosen:
         expression = spdx(paragraph.license.synopsis)
@@ -279,7 +279,7 @@ def mingw_part(key, name, version, copyright_file, where, places, files, link):
                 texts[symbol] = body
                 terms.append((f"{copyright_file}: {word}", body))
     declared = " AND ".join(sorted(set(f"({e})" if " " in e else e for e in expressions)))
-    declared = spdx(declared)
+    declared = licences.spdx_expression(declared)
     upstream = record.header.upstream_name or name
     part = Part(key, name, version, declared, declared, "\n".join(dict.fromkeys(copyright_lines)),
                 f"Organization: {upstream} project", where, record.header.source)
